@@ -1,0 +1,11 @@
+// Player sprites and trails: the walking sprite, the strips a step uncovers,
+// and the death animation.
+#pragma once
+#include "state/types.h"
+
+// Paints player n's walking sprite at his position.
+void drawguy(Integer n);
+// Paints the strip uncovered by player n's keyed step in direction d.
+void eraseguytrails(Integer d, Integer n);
+// One frame of player n's death animation (while dietime is above 0).
+void deathstep(Integer n);

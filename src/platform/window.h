@@ -1,0 +1,88 @@
+// Windows and their controls. A window is a tree of plain Control records
+// placed in twips (15 to a pixel) relative to their parent; the platform
+// composes the tree into one picture and shows it with SDL. With SDL's dummy
+// or offscreen video driver everything works the same with nothing on screen.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/font.h"
+#include "platform/surface.h"
+#include "state/types.h"
+
+constexpr int twipsperpixel = 15;
+
+enum class ControlKind { Frame, Label, Image, Playfield, Spin, Gauge, Media, Clip };
+enum class Align { Left, Right, Center };
+
+// System colours of the one classic scheme we draw with.
+constexpr Long systemhighlighttext = 0xFFFFFF; // white
+constexpr Long systemwindowtext = 0x000000;    // black
+constexpr Long systemwindowbackground = 0xFFFFFF;
+
+struct Window;
+
+struct Control {
+    std::string name;
+    ControlKind kind = ControlKind::Label;
+    Control* parent = nullptr; // nullptr: the window's client area
+    Window* window = nullptr;
+    int left = 0, top = 0, width = 0, height = 0; // twips
+    bool visible = true;
+    std::string caption;
+    Font font;
+    Long forecolor = 0xFFFFFF;
+    Long backcolor = 0;
+    Align alignment = Align::Left;
+    const Picture* picture = nullptr; // images
+    Surface* surface = nullptr;       // the playfield: placed at its surface's left and top
+    // Spin and gauge state (menu).
+    int value = 0, min = 0, max = 0;
+    // Mouse-down on this control: button (1 left, 2 right, 4 middle), position in
+    // the control's units (playfield units for the playfield, twips otherwise).
+    std::function<void(int button, double x, double y)> onmousedown;
+    // Click (mouse-down then up on the same control); spin arrows: arg 1 up, -1 down.
+    std::function<void(int arg)> onclick;
+    // Gauge value change.
+    std::function<void()> onchange;
+};
+
+struct Window {
+    std::string caption;
+    int left = 0, top = 0;                     // screen position, pixels
+    int clientwidth = 796, clientheight = 591; // pixels
+    Long backcolor = 0;
+    bool shown = false;
+    // Controls in design order. Layering: frames, the playfield and platform
+    // controls lie in front of labels and images of the same parent; within each
+    // group an earlier control lies in front of a later one.
+    std::vector<Control*> controls;
+    std::function<void(int keycode)> onkeydown; // Windows virtual-key codes
+    std::function<void(int ch)> onkeypress;     // typed characters (27 is Esc)
+    std::function<void()> onclose;              // the close box
+    std::function<void()> onmusicdone;          // the media control finished playing
+    void* native = nullptr;                     // the platform's own data
+};
+
+// Adds a control to a window (its parent must already be in it).
+void addcontrol(Window& w, Control& c);
+// Shows the window at its left and top (creates it on first show).
+void showwindow(Window& w);
+// Closes the window for good.
+void unloadwindow(Window& w);
+// Takes every pending event, runs its handler and repaints the shown windows
+// from their controls when a display refresh interval has passed. Re-entrant:
+// handlers may call it again.
+void doevents();
+// Composes a window's controls into one client-area picture (what is shown).
+Picture composewindow(const Window& w);
+// Ends the program at once, with status 0.
+[[noreturn]] void endprogram();
+// Queues a mouse-down at a client-area pixel of a window, as a click would.
+void injectclick(Window& w, int px, int py, int button = 1);
+// Queues a key going down (virtual-key code) and the character it types (0 none).
+void injectkey(int keycode, int ch);
+// Queues a held key going up or down (virtual-key code).
+void injectkeystate(int keycode, bool down);
