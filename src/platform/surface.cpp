@@ -58,6 +58,7 @@ void fillpixels(Surface& s, int x0, int y0, int x1, int y1, Long c) {
     y0 = std::max(y0, 0);
     x1 = std::min(x1, s.width - 1);
     y1 = std::min(y1, s.height - 1);
+    if (x0 > x1) return;
     for (int y = y0; y <= y1; ++y) {
         auto* row = &s.pixels[size_t(y) * s.width];
         std::fill(row + x0, row + x1 + 1, std::uint32_t(c));
