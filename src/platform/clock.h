@@ -15,3 +15,5 @@ void advanceclock(Long ms);
 // Called while busy-waiting for the tick count to reach deadline: nothing on
 // the real clock, a jump to the deadline on the simulated one.
 void waitingfor(double deadline);
+// Goes back to the real clock.
+void realclock();

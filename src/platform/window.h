@@ -21,6 +21,12 @@ enum class Align { Left, Right, Center };
 constexpr Long systemhighlighttext = 0xFFFFFF; // white
 constexpr Long systemwindowtext = 0x000000;    // black
 constexpr Long systemwindowbackground = 0xFFFFFF;
+// The two lines of a frame's etched outline (button shadow and highlight).
+constexpr Long frameshadow = 0x808080;
+constexpr Long framehighlight = 0xFFFFFF;
+// The spin arrows and the gauge bar: orange on dark red.
+constexpr Long controlorange = 0x0080FF;
+constexpr Long controldarkred = 0x000080;
 
 struct Window;
 
@@ -70,7 +76,7 @@ struct Window {
 void addcontrol(Window& w, Control& c);
 // Shows the window at its left and top (creates it on first show).
 void showwindow(Window& w);
-// Closes the window for good.
+// Closes the window for good. A shown window must be unloaded before its record goes away.
 void unloadwindow(Window& w);
 // Takes every pending event, runs its handler and repaints the shown windows
 // from their controls when a display refresh interval has passed. Re-entrant:
@@ -80,9 +86,23 @@ void doevents();
 Picture composewindow(const Window& w);
 // Ends the program at once, with status 0.
 [[noreturn]] void endprogram();
-// Queues a mouse-down at a client-area pixel of a window, as a click would.
+// Queues a mouse-down and mouse-up at a client-area pixel of a shown window,
+// as a click would (a window not shown gets no clicks). Button 1 left, 2 right, 4 middle.
 void injectclick(Window& w, int px, int py, int button = 1);
-// Queues a key going down (virtual-key code) and the character it types (0 none).
+// Queues a key going down and up again (virtual-key code) and the character it
+// types (0 none), delivered to the active window.
 void injectkey(int keycode, int ch);
 // Queues a held key going up or down (virtual-key code).
 void injectkeystate(int keycode, bool down);
+// Queues the notice that a window's media control finished playing (its onmusicdone).
+void postmusicdone(Window& w);
+
+// For the platform layer itself (the message box, the media control):
+// Starts SDL's video and events on first need (the dummy driver when no display opens).
+void startvideo();
+// Whether windows reach a screen: false under SDL's dummy and offscreen drivers.
+bool screenshown();
+// The shown window that has the keyboard focus (the last one shown), or nullptr.
+Window* activewindow();
+// Puts a picture of the client area's size on the screen at once.
+void presentpicture(Window& w, const Picture& p);

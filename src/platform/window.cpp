@@ -1,0 +1,610 @@
+// Windows: composing a control tree into one picture, showing it in an SDL
+// window, and the event processing that runs the windows' handlers.
+#include "platform/window.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+
+#include "platform/keyboard.h"
+#include "platform/media.h"
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// Composition
+
+// A pixel rectangle, right and bottom exclusive.
+struct Rect {
+    int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    bool empty() const { return x0 >= x1 || y0 >= y1; }
+    bool contains(int x, int y) const { return x >= x0 && x < x1 && y >= y0 && y < y1; }
+};
+
+Rect intersect(Rect a, Rect b) {
+    return {std::max(a.x0, b.x0), std::max(a.y0, b.y0), std::min(a.x1, b.x1), std::min(a.y1, b.y1)};
+}
+
+// Twips to whole pixels, rounding down (boxes may start left of the window).
+int topixels(int twips) {
+    return int(std::floor(twips / double(twipsperpixel)));
+}
+
+// Frames, the playfield and the platform controls lie in front of the labels
+// and images of the same parent.
+bool frontgroup(const Control& c) {
+    return c.kind != ControlKind::Label && c.kind != ControlKind::Image;
+}
+
+// Kinds that never show anything.
+bool drawless(const Control& c) {
+    return c.kind == ControlKind::Media || c.kind == ControlKind::Clip;
+}
+
+// A control's top-left corner relative to its parent, in twips: the playfield
+// stands where its surface is placed.
+int leftof(const Control& c) {
+    return c.kind == ControlKind::Playfield && c.surface ? c.surface->left : c.left;
+}
+int topof(const Control& c) {
+    return c.kind == ControlKind::Playfield && c.surface ? c.surface->top : c.top;
+}
+
+// A control's box in window pixels, given its parent's corner in twips.
+Rect boxof(const Control& c, int parentx, int parenty) {
+    int x = parentx + leftof(c), y = parenty + topof(c);
+    Rect r{topixels(x), topixels(y), 0, 0};
+    if (c.kind == ControlKind::Playfield && c.surface) {
+        r.x1 = r.x0 + c.surface->width;
+        r.y1 = r.y0 + c.surface->height;
+    } else {
+        r.x1 = topixels(x + c.width);
+        r.y1 = topixels(y + c.height);
+    }
+    return r;
+}
+
+// The children of parent (nullptr: the client area) from front to back.
+std::vector<Control*> frontfirst(const Window& w, const Control* parent) {
+    std::vector<Control*> out;
+    for (bool front : {true, false})
+        for (Control* c : w.controls)
+            if (c->parent == parent && frontgroup(*c) == front) out.push_back(c);
+    return out;
+}
+
+void fill(Picture& p, Rect clip, Rect r, Long colour) {
+    r = intersect(intersect(r, clip), {0, 0, p.width, p.height});
+    if (r.x1 <= r.x0) return; // wholly outside: a box parked beside the window
+    for (int y = r.y0; y < r.y1; ++y)
+        std::fill(&p.pixels[size_t(y) * p.width + r.x0], &p.pixels[size_t(y) * p.width + r.x1],
+                  std::uint32_t(colour));
+}
+
+void plot(Picture& p, Rect clip, int x, int y, Long colour) {
+    if (clip.contains(x, y) && x >= 0 && y >= 0 && x < p.width && y < p.height)
+        p.pixels[size_t(y) * p.width + x] = std::uint32_t(colour);
+}
+
+// Draws a line of text with its top-left at (x, y), only its ink.
+void drawtext(Picture& p, Rect clip, int x, int y, const Font& font, const std::string& text,
+              Long colour) {
+    const TextMask& m = rendertext(font, text);
+    for (int ty = 0; ty < m.height; ++ty)
+        for (int tx = 0; tx < m.width; ++tx)
+            if (m.ink[size_t(ty) * m.width + tx]) plot(p, clip, x + tx, y + ty, colour);
+}
+
+void drawframe(Picture& p, Rect clip, Rect box, const Control& c) {
+    fill(p, clip, box, c.backcolor);
+    // The outline runs through the middle of the caption's line, and the
+    // caption stands on a gap in it at the top left.
+    int half = c.caption.empty() ? 0 : rendertext(c.font, c.caption).height / 2;
+    Rect line{box.x0, box.y0 + half, box.x1 - 1, box.y1 - 1};
+    auto outline = [&](Rect r, Long colour) {
+        fill(p, clip, {r.x0, r.y0, r.x1, r.y0 + 1}, colour);
+        fill(p, clip, {r.x0, r.y1 - 1, r.x1, r.y1}, colour);
+        fill(p, clip, {r.x0, r.y0, r.x0 + 1, r.y1}, colour);
+        fill(p, clip, {r.x1 - 1, r.y0, r.x1, r.y1}, colour);
+    };
+    outline({line.x0 + 1, line.y0 + 1, line.x1 + 1, line.y1 + 1}, framehighlight);
+    outline(line, frameshadow);
+    if (c.caption.empty()) return;
+    const TextMask& m = rendertext(c.font, c.caption);
+    int tx = box.x0 + 8;
+    fill(p, clip, {tx - 2, box.y0, tx + m.width + 2, box.y0 + m.height}, c.backcolor);
+    drawtext(p, clip, tx, box.y0, c.font, c.caption, c.forecolor);
+}
+
+void drawlabel(Picture& p, Rect clip, Rect box, const Control& c) {
+    const TextMask& m = rendertext(c.font, c.caption);
+    int x = box.x0;
+    if (c.alignment == Align::Right) x = box.x1 - m.width;
+    if (c.alignment == Align::Center) x = box.x0 + (box.x1 - box.x0 - m.width) / 2;
+    drawtext(p, intersect(clip, box), x, box.y0, c.font, c.caption, c.forecolor);
+}
+
+void drawimage(Picture& p, Rect clip, Rect box, const Control& c) {
+    if (!c.picture) return;
+    const Picture& src = *c.picture;
+    Rect r = intersect(intersect(clip, {box.x0, box.y0, box.x0 + src.width, box.y0 + src.height}),
+                       {0, 0, p.width, p.height});
+    for (int y = r.y0; y < r.y1; ++y)
+        for (int x = r.x0; x < r.x1; ++x)
+            p.pixels[size_t(y) * p.width + x] = src.at(x - box.x0, y - box.y0);
+}
+
+void drawplayfield(Picture& p, Rect clip, Rect box, const Control& c) {
+    if (!c.surface) return;
+    const Surface& s = *c.surface;
+    Rect r = intersect(intersect(clip, box), {0, 0, p.width, p.height});
+    if (r.empty()) return;
+    for (int y = r.y0; y < r.y1; ++y)
+        std::memcpy(&p.pixels[size_t(y) * p.width + r.x0],
+                    &s.pixels[size_t(y - box.y0) * s.width + (r.x0 - box.x0)],
+                    size_t(r.x1 - r.x0) * sizeof(std::uint32_t));
+}
+
+// A spin control: an up arrow over a down arrow, orange on dark red.
+void drawspin(Picture& p, Rect clip, Rect box) {
+    fill(p, clip, box, controldarkred);
+    int w = box.x1 - box.x0, h = box.y1 - box.y0;
+    int half = h / 2;
+    int cx = box.x0 + w / 2;
+    int rows = std::max(1, std::min(half - 2, w / 2 - 1));
+    for (int i = 0; i < rows; ++i) {
+        int up = box.y0 + (half - rows) / 2 + i;          // widens downwards
+        int down = box.y0 + half + (half - rows) / 2 + i; // narrows downwards
+        fill(p, clip, {cx - i, up, cx + i + 1, up + 1}, controlorange);
+        int k = rows - 1 - i;
+        fill(p, clip, {cx - k, down, cx + k + 1, down + 1}, controlorange);
+    }
+    fill(p, clip, {box.x0, box.y0 + half, box.x1, box.y0 + half + 1}, controlorange);
+}
+
+// A gauge: an orange bar from the left, as long as value is far from min to max.
+void drawgauge(Picture& p, Rect clip, Rect box, const Control& c) {
+    fill(p, clip, box, controldarkred);
+    if (c.max <= c.min) return;
+    double f = std::clamp(double(c.value - c.min) / (c.max - c.min), 0.0, 1.0);
+    int len = int(std::lround(f * (box.x1 - box.x0)));
+    fill(p, clip, {box.x0, box.y0, box.x0 + len, box.y1}, controlorange);
+}
+
+void drawcontrol(Picture& p, Rect clip, Rect box, const Control& c) {
+    switch (c.kind) {
+    case ControlKind::Frame:
+        drawframe(p, clip, box, c);
+        break;
+    case ControlKind::Label:
+        drawlabel(p, clip, box, c);
+        break;
+    case ControlKind::Image:
+        drawimage(p, clip, box, c);
+        break;
+    case ControlKind::Playfield:
+        drawplayfield(p, clip, box, c);
+        break;
+    case ControlKind::Spin:
+        drawspin(p, clip, box);
+        break;
+    case ControlKind::Gauge:
+        drawgauge(p, clip, box, c);
+        break;
+    case ControlKind::Media:
+    case ControlKind::Clip:
+        break;
+    }
+}
+
+// Paints the children of parent back to front, each with its own children
+// over it, clipped to the parent.
+void drawchildren(Picture& p, const Window& w, const Control* parent, int px, int py, Rect clip) {
+    std::vector<Control*> order = frontfirst(w, parent);
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        const Control& c = **it;
+        if (!c.visible || drawless(c)) continue;
+        Rect box = boxof(c, px, py);
+        drawcontrol(p, clip, box, c);
+        drawchildren(p, w, &c, px + leftof(c), py + topof(c), intersect(clip, box));
+    }
+}
+
+// The front-most visible control under pixel (x, y), and its box.
+Control* hit(const Window& w, const Control* parent, int px, int py, Rect clip, int x, int y,
+             Rect& box) {
+    for (Control* c : frontfirst(w, parent)) {
+        if (!c->visible || drawless(*c)) continue;
+        Rect b = boxof(*c, px, py);
+        Rect inside = intersect(clip, b);
+        if (!inside.contains(x, y)) continue;
+        if (Control* child = hit(w, c, px + leftof(*c), py + topof(*c), inside, x, y, box))
+            return child;
+        box = b;
+        return c;
+    }
+    return nullptr;
+}
+
+// ---------------------------------------------------------------------------
+// Native windows
+
+// What the platform keeps for a shown window.
+struct Native {
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr;
+    std::size_t shownlook = 0;                 // the look of the controls when last presented
+    bool dirty = true;                         // present again even if the look did not change
+    Uint64 lastpresent = 0;                    // SDL ticks of the last present
+    Control* pressed = nullptr;                // where the last mouse button went down
+    std::map<const Control*, int> gaugevalues; // gauge values last seen, for onchange
+};
+
+std::vector<Window*> shown;  // shown windows, in the order shown
+Window* focus = nullptr;     // the shown window that gets the keys
+Uint32 musicwindowevent = 0; // postmusicdone's event type
+
+Native* nativeof(const Window& w) {
+    return static_cast<Native*>(w.native);
+}
+
+// A cheap fingerprint of everything that changes what a window looks like.
+std::size_t lookof(const Window& w) {
+    std::size_t h = std::hash<Long>()(w.backcolor);
+    auto mix = [&h](std::size_t v) { h ^= v + 0x9e3779b97f4a7c15ull + (h << 6) + (h >> 2); };
+    for (const Control* c : w.controls) {
+        mix(std::size_t(c->parent));
+        mix(std::size_t(c->kind) | std::size_t(c->visible) << 4 | std::size_t(c->alignment) << 5);
+        mix(std::size_t(std::uint32_t(c->left)) | std::size_t(std::uint32_t(c->top)) << 32);
+        mix(std::size_t(std::uint32_t(c->width)) | std::size_t(std::uint32_t(c->height)) << 32);
+        if (!c->caption.empty()) mix(std::hash<std::string>()(c->caption));
+        mix(std::hash<std::string>()(c->font.family) ^ std::hash<double>()(c->font.points));
+        mix(std::size_t(std::uint32_t(c->forecolor)) | std::size_t(std::uint32_t(c->backcolor))
+                                                           << 32);
+        mix(std::size_t(c->picture));
+        mix(std::size_t(std::uint32_t(c->value)) ^ std::size_t(std::uint32_t(c->min)) << 16 ^
+            std::size_t(std::uint32_t(c->max)) << 40);
+        if (c->surface) {
+            mix(std::size_t(c->surface));
+            mix(std::size_t(c->surface->changes));
+            mix(std::size_t(std::uint32_t(c->surface->left)) |
+                std::size_t(std::uint32_t(c->surface->top)) << 32);
+        }
+    }
+    return h;
+}
+
+Window* windowofid(Uint32 id) {
+    SDL_Window* sw = SDL_GetWindowFromID(id);
+    if (!sw) return nullptr;
+    auto* w = static_cast<Window*>(SDL_GetWindowData(sw, "zoff"));
+    return w && w->shown ? w : nullptr;
+}
+
+// The window a key or mouse event belongs to; events without a window (the
+// scripted keys) go to the one with the focus.
+Window* windowofevent(Uint32 id) {
+    if (Window* w = windowofid(id)) return w;
+    return id == 0 ? focus : nullptr;
+}
+
+// Refresh interval of the display in milliseconds.
+Uint64 refreshinterval() {
+    static Uint64 ms = 0;
+    if (ms == 0) {
+        SDL_DisplayMode mode;
+        int hz = 60;
+        if (SDL_GetCurrentDisplayMode(0, &mode) == 0 && mode.refresh_rate > 0)
+            hz = mode.refresh_rate;
+        ms = std::max<Uint64>(1, Uint64(1000 / hz));
+    }
+    return ms;
+}
+
+// Raises the change event of every gauge whose value moved since it was last seen.
+void gaugechanges(Window& w) {
+    for (std::size_t i = 0; i < w.controls.size(); ++i) {
+        Control* c = w.controls[i];
+        Native* n = nativeof(w);
+        if (!n || c->kind != ControlKind::Gauge) continue;
+        auto it = n->gaugevalues.find(c);
+        if (it == n->gaugevalues.end()) {
+            n->gaugevalues[c] = c->value;
+        } else if (it->second != c->value) {
+            it->second = c->value;
+            if (c->onchange) c->onchange();
+        }
+    }
+}
+
+void repaint(Window& w, Uint64 now) {
+    Native* n = nativeof(w);
+    if (!n || !n->renderer) return;
+    std::size_t look = lookof(w);
+    if (look != n->shownlook || n->dirty) {
+        presentpicture(w, composewindow(w));
+        n->shownlook = look;
+    }
+    n->lastpresent = now;
+}
+
+// Windows' button numbers from SDL's.
+int buttonof(Uint8 b) {
+    if (b == SDL_BUTTON_RIGHT) return 2;
+    if (b == SDL_BUTTON_MIDDLE) return 4;
+    return 1;
+}
+
+void mousedown(Window& w, const SDL_MouseButtonEvent& e) {
+    Rect box;
+    Control* c = hit(w, nullptr, 0, 0, {0, 0, w.clientwidth, w.clientheight}, e.x, e.y, box);
+    if (Native* n = nativeof(w)) n->pressed = c;
+    if (!c) return;
+    double x = (e.x - box.x0) * double(twipsperpixel), y = (e.y - box.y0) * double(twipsperpixel);
+    if (c->kind == ControlKind::Playfield && c->surface && c->surface->width > 0 &&
+        c->surface->height > 0) {
+        x = (e.x - box.x0) * c->surface->scalewidth / c->surface->width;
+        y = (e.y - box.y0) * c->surface->scaleheight / c->surface->height;
+    }
+    int button = buttonof(e.button);
+    if (c->onmousedown) c->onmousedown(button, x, y);
+    // A spin arrow acts as soon as it is pressed.
+    if (c->kind == ControlKind::Spin && c->onclick)
+        c->onclick(e.y - box.y0 < (box.y1 - box.y0) / 2 ? 1 : -1);
+}
+
+void mouseup(Window& w, const SDL_MouseButtonEvent& e) {
+    Native* n = nativeof(w);
+    if (!n) return;
+    Control* pressed = n->pressed;
+    n->pressed = nullptr;
+    Rect box;
+    Control* c = hit(w, nullptr, 0, 0, {0, 0, w.clientwidth, w.clientheight}, e.x, e.y, box);
+    if (c && c == pressed && c->kind != ControlKind::Spin && c->onclick) c->onclick(0);
+}
+
+void keydown(const SDL_KeyboardEvent& e) {
+    notekey(e.keysym.scancode, true);
+    Window* w = windowofevent(e.windowID);
+    if (!w) return;
+    int vk = virtualkey(e.keysym.sym, e.keysym.scancode);
+    if (vk && w->onkeydown) w->onkeydown(vk);
+    // The handler may have closed the window.
+    if (!w->shown) return;
+    int ch = typedchar(e.keysym.sym, e.keysym.mod);
+    if (ch && w->onkeypress) w->onkeypress(ch);
+}
+
+void windowevent(const SDL_WindowEvent& e) {
+    Window* w = windowofid(e.windowID);
+    switch (e.event) {
+    case SDL_WINDOWEVENT_CLOSE:
+        if (w && w->onclose) w->onclose();
+        break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+        releaseallkeys();
+        break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+        if (w) focus = w;
+        break;
+    case SDL_WINDOWEVENT_EXPOSED:
+        if (w && nativeof(*w)) nativeof(*w)->dirty = true;
+        break;
+    default:
+        break;
+    }
+}
+
+void handle(const SDL_Event& e) {
+    switch (e.type) {
+    case SDL_KEYDOWN:
+        keydown(e.key);
+        return;
+    case SDL_KEYUP:
+        notekey(e.key.keysym.scancode, false);
+        return;
+    case SDL_MOUSEBUTTONDOWN:
+        if (Window* w = windowofid(e.button.windowID)) mousedown(*w, e.button);
+        return;
+    case SDL_MOUSEBUTTONUP:
+        if (Window* w = windowofid(e.button.windowID)) mouseup(*w, e.button);
+        return;
+    case SDL_WINDOWEVENT:
+        windowevent(e.window);
+        return;
+    default:
+        break;
+    }
+    if (e.type == Uint32(musicdoneevent()) && e.user.data1) {
+        Window* w = static_cast<MediaControl*>(e.user.data1)->owner;
+        if (w && w->onmusicdone) w->onmusicdone();
+    } else if (musicwindowevent && e.type == musicwindowevent) {
+        // Only a window still shown hears it: the window may have gone since.
+        for (Window* w : shown)
+            if (w == e.user.data1 && w->onmusicdone) {
+                w->onmusicdone();
+                break;
+            }
+    }
+}
+
+void pushkey(int vk, bool down, Uint16 mod) {
+    startvideo();
+    SDL_Event e{};
+    e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    e.key.timestamp = SDL_GetTicks();
+    e.key.windowID = 0; // the focused window
+    e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+    e.key.keysym.scancode = SDL_Scancode(scancodeof(vk));
+    e.key.keysym.sym = SDL_GetKeyFromScancode(e.key.keysym.scancode);
+    e.key.keysym.mod = mod;
+    SDL_PushEvent(&e);
+}
+
+} // namespace
+
+void startvideo() {
+    if (SDL_WasInit(SDL_INIT_VIDEO)) return;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+        // No display to open: go on without one.
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+            std::fprintf(stderr, "zoff: cannot start SDL video: %s\n", SDL_GetError());
+            std::exit(1);
+        }
+    }
+    musicwindowevent = SDL_RegisterEvents(1);
+}
+
+bool screenshown() {
+    startvideo();
+    const char* d = SDL_GetCurrentVideoDriver();
+    return d && std::strcmp(d, "dummy") != 0 && std::strcmp(d, "offscreen") != 0;
+}
+
+Window* activewindow() {
+    return focus;
+}
+
+void addcontrol(Window& w, Control& c) {
+    c.window = &w;
+    w.controls.push_back(&c);
+}
+
+Picture composewindow(const Window& w) {
+    Picture p;
+    p.width = w.clientwidth;
+    p.height = w.clientheight;
+    p.pixels.assign(size_t(p.width) * p.height, std::uint32_t(w.backcolor));
+    drawchildren(p, w, nullptr, 0, 0, {0, 0, p.width, p.height});
+    return p;
+}
+
+void presentpicture(Window& w, const Picture& p) {
+    Native* n = nativeof(w);
+    if (!n || !n->texture || p.width != w.clientwidth || p.height != w.clientheight) return;
+    SDL_UpdateTexture(n->texture, nullptr, p.pixels.data(), p.width * 4);
+    SDL_RenderCopy(n->renderer, n->texture, nullptr, nullptr);
+    SDL_RenderPresent(n->renderer);
+    n->dirty = false;
+}
+
+void showwindow(Window& w) {
+    startvideo();
+    Native* n = nativeof(w);
+    if (!n) {
+        n = new Native;
+        w.native = n;
+        n->window = SDL_CreateWindow(w.caption.c_str(), w.left, w.top, w.clientwidth,
+                                     w.clientheight, SDL_WINDOW_HIDDEN);
+        if (n->window) {
+            SDL_SetWindowData(n->window, "zoff", &w);
+            // Never wait for the display: the frame loop paces itself.
+            n->renderer = SDL_CreateRenderer(n->window, -1, 0);
+            if (!n->renderer)
+                n->renderer = SDL_CreateRenderer(n->window, -1, SDL_RENDERER_SOFTWARE);
+        }
+        if (n->renderer)
+            n->texture =
+                SDL_CreateTexture(n->renderer, SDL_PIXELFORMAT_XBGR8888,
+                                  SDL_TEXTUREACCESS_STREAMING, w.clientwidth, w.clientheight);
+    }
+    if (n->window) {
+        SDL_SetWindowTitle(n->window, w.caption.c_str());
+        SDL_SetWindowPosition(n->window, w.left, w.top);
+        SDL_ShowWindow(n->window);
+        SDL_RaiseWindow(n->window);
+    }
+    w.shown = true;
+    if (std::find(shown.begin(), shown.end(), &w) == shown.end()) shown.push_back(&w);
+    focus = &w;
+    gaugechanges(w); // note the gauges' starting values
+    n->dirty = true;
+    repaint(w, SDL_GetTicks64());
+}
+
+void unloadwindow(Window& w) {
+    w.shown = false;
+    shown.erase(std::remove(shown.begin(), shown.end(), &w), shown.end());
+    if (focus == &w) focus = shown.empty() ? nullptr : shown.back();
+    Native* n = nativeof(w);
+    if (!n) return;
+    if (n->texture) SDL_DestroyTexture(n->texture);
+    if (n->renderer) SDL_DestroyRenderer(n->renderer);
+    if (n->window) SDL_DestroyWindow(n->window);
+    delete n;
+    w.native = nullptr;
+}
+
+void doevents() {
+    startvideo();
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) handle(e);
+    // Handlers may show and unload windows: walk the list by index.
+    for (std::size_t i = 0; i < shown.size(); ++i) gaugechanges(*shown[i]);
+    Uint64 now = SDL_GetTicks64();
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        Native* n = nativeof(*shown[i]);
+        if (n && now - n->lastpresent >= refreshinterval()) repaint(*shown[i], now);
+    }
+}
+
+void endprogram() {
+    std::fflush(nullptr);
+    SDL_Quit();
+    std::_Exit(0);
+}
+
+void injectclick(Window& w, int px, int py, int button) {
+    startvideo();
+    Native* n = nativeof(w);
+    if (!w.shown || !n || !n->window) return;
+    SDL_Event e{};
+    e.button.windowID = SDL_GetWindowID(n->window);
+    e.button.button = button == 2   ? SDL_BUTTON_RIGHT
+                      : button == 4 ? SDL_BUTTON_MIDDLE
+                                    : SDL_BUTTON_LEFT;
+    e.button.clicks = 1;
+    e.button.x = px;
+    e.button.y = py;
+    e.type = SDL_MOUSEBUTTONDOWN;
+    e.button.state = SDL_PRESSED;
+    e.button.timestamp = SDL_GetTicks();
+    SDL_PushEvent(&e);
+    e.type = SDL_MOUSEBUTTONUP;
+    e.button.state = SDL_RELEASED;
+    SDL_PushEvent(&e);
+}
+
+void injectkey(int keycode, int ch) {
+    startvideo();
+    // Pick the modifiers with which the key types ch (Alt types nothing), so
+    // the character comes out of the same translation as a real key's.
+    SDL_Keycode sym = SDL_GetKeyFromScancode(SDL_Scancode(scancodeof(keycode)));
+    Uint16 mod = 0;
+    for (Uint16 m : {Uint16(KMOD_NONE), Uint16(KMOD_LSHIFT), Uint16(KMOD_LCTRL), Uint16(KMOD_LALT)})
+        if (typedchar(sym, m) == ch) {
+            mod = m;
+            break;
+        }
+    pushkey(keycode, true, mod);
+    pushkey(keycode, false, mod);
+}
+
+void injectkeystate(int keycode, bool down) {
+    pushkey(keycode, down, 0);
+}
+
+void postmusicdone(Window& w) {
+    startvideo();
+    SDL_Event e{};
+    e.type = musicwindowevent;
+    e.user.data1 = &w;
+    SDL_PushEvent(&e);
+}
