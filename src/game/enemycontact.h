@@ -3,9 +3,11 @@
 #pragma once
 #include "state/types.h"
 
-// Enemy i catches fire when its square burns.
+// Enemy i catches fire when the square under its corner burns: 150 points
+// for the fire's owner and the start of its death.
 void enemyfiretest(Integer i);
-// One frame of a dying enemy; returns true when the enemy was removed.
-bool enemydeathstep(Integer i);
-// Enemy i hurts the players it touches.
+// One frame of a dying enemy: the countdown, a red splatter every tenth frame,
+// and its removal from the table when the count reaches 1.
+void enemydeathstep(Integer i);
+// Enemy i takes half a heart from each unprotected living player it touches.
 void enemycontact(Integer i);
