@@ -344,7 +344,7 @@ int buttonof(Uint8 b) {
 void mousedown(Window& w, const SDL_MouseButtonEvent& e) {
     Rect box;
     Control* c = hit(w, nullptr, 0, 0, {0, 0, w.clientwidth, w.clientheight}, e.x, e.y, box);
-    if (Native* n = nativeof(w)) n->pressed = c;
+    if (Native* n = nativeof(w); n && e.button == SDL_BUTTON_LEFT) n->pressed = c;
     if (!c) return;
     double x = (e.x - box.x0) * double(twipsperpixel), y = (e.y - box.y0) * double(twipsperpixel);
     if (c->kind == ControlKind::Playfield && c->surface && c->surface->width > 0 &&
@@ -354,8 +354,8 @@ void mousedown(Window& w, const SDL_MouseButtonEvent& e) {
     }
     int button = buttonof(e.button);
     if (c->onmousedown) c->onmousedown(button, x, y);
-    // A spin arrow acts as soon as it is pressed.
-    if (c->kind == ControlKind::Spin && c->onclick)
+    // A spin arrow acts as soon as it is pressed (by the left button, as a click).
+    if (c->kind == ControlKind::Spin && c->onclick && button == 1)
         c->onclick(e.y - box.y0 < (box.y1 - box.y0) / 2 ? 1 : -1);
 }
 
@@ -364,6 +364,8 @@ void mouseup(Window& w, const SDL_MouseButtonEvent& e) {
     if (!n) return;
     Control* pressed = n->pressed;
     n->pressed = nullptr;
+    // Only the left button clicks.
+    if (e.button != SDL_BUTTON_LEFT) return;
     Rect box;
     Control* c = hit(w, nullptr, 0, 0, {0, 0, w.clientwidth, w.clientheight}, e.x, e.y, box);
     if (c && c == pressed && c->kind != ControlKind::Spin && c->onclick) c->onclick(0);
