@@ -2,6 +2,8 @@
 // driven through the real event path headless on the simulated clock.
 #include <gtest/gtest.h>
 
+#include "platform/audio.h"
+
 #include <cstdlib>
 #include <set>
 #include <string>
@@ -105,7 +107,8 @@ TEST(Startup, ReadiesPlayersAndStartsMusic) {
     ASSERT_GE(mcilog().size(), 2u);
     EXPECT_TRUE(endswith(mcilog()[mcilog().size() - 2], "open"));
     EXPECT_TRUE(endswith(mcilog().back(), "play"));
-    EXPECT_EQ(Form1MMControl1.FileName, ".\\gimmeall.mid");
+    // The game tune is found beside the program, not in the working folder.
+    EXPECT_EQ(Form1MMControl1.FileName, programdir() + "/gimmeall.mid");
     EXPECT_EQ(Form1MMControl1.owner, &Form1);
 }
 

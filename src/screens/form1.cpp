@@ -5,6 +5,7 @@
 #include <string>
 
 #include "audio/music.h"
+#include "platform/audio.h"
 #include "playfield/pictures.h"
 #include "playfield/playfield.h"
 #include "state/state.h"
@@ -208,7 +209,8 @@ void form1layout() {
     placehearts(heart2, Frame2, 2);
     piccontrol.surface = &pic;
 
-    Form1MMControl1.FileName = ".\\gimmeall.mid";
+    // The tune lies beside the program, wherever the game is started from.
+    Form1MMControl1.FileName = programfile(".\\gimmeall.mid");
     Form1MMControl1.DeviceType = ""; // the media layer picks the device from the file's extension
     Form1MMControl1.owner = &Form1;
 }
