@@ -330,8 +330,10 @@ TEST_F(WindowTest, ClicksAndSpinArrowsRaiseTheirEvents) {
     sp.onclick = [&clicks](int arg) { clicks.push_back(arg); };
     showwindow(w);
     injectclick(w, 20, 20);
-    injectclick(w, 208, 12); // up arrow
-    injectclick(w, 208, 25); // down arrow
+    injectclick(w, 208, 12);   // up arrow
+    injectclick(w, 208, 25);   // down arrow
+    injectclick(w, 20, 20, 2); // the right button does not click
+    injectclick(w, 208, 12, 2);
     doevents();
     EXPECT_EQ(clicks, (std::vector<int>{0, 1, -1}));
 }
@@ -406,7 +408,7 @@ TEST(KeyTranslation, CharactersFollowShiftCapsAndCtrl) {
     EXPECT_EQ(typedchar('/', 0x0001), '?');
 }
 
-TEST_F(WindowTest, CloseBoxAndMusicNoticeRunTheirHandlers) {
+TEST_F(WindowTest, MusicNoticeRunsTheWindowsHandler) {
     int music = 0;
     w.onmusicdone = [&music] { ++music; };
     showwindow(w);
