@@ -420,6 +420,10 @@ void handle(const SDL_Event& e) {
     case SDL_WINDOWEVENT:
         windowevent(e.window);
         return;
+    case SDL_QUIT:
+        // The system asks us to stop (Ctrl-C, a signal, the session ending):
+        // end at once, as Esc does.
+        endprogram();
     default:
         break;
     }
