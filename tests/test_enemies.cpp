@@ -81,6 +81,8 @@ struct SheetSwap {
     Sheet saved[4];
     Sheet* sheets[4] = {&dinowalkup, &dinowalkright, &dinowalkdown, &dinowalkleft};
     SheetSwap() {
+        // Load the real art first, so that a later load cannot overwrite the swap.
+        loadpictures();
         for (int k = 0; k < 4; ++k) saved[k] = *sheets[k];
     }
     ~SheetSwap() {
