@@ -501,6 +501,24 @@ void presentpicture(Window& w, const Picture& p) {
     n->dirty = false;
 }
 
+// Gives a window its icon: the picture, with its ground colour of the top-left
+// pixel made transparent.
+static void seticon(SDL_Window* win, const Picture& p) {
+    SDL_Surface* s =
+        SDL_CreateRGBSurfaceWithFormat(0, p.width, p.height, 32, SDL_PIXELFORMAT_ABGR8888);
+    if (!s) return;
+    std::uint32_t bg = p.pixels.empty() ? 0 : p.pixels[0];
+    for (int y = 0; y < p.height; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(static_cast<char*>(s->pixels) + y * s->pitch);
+        for (int x = 0; x < p.width; ++x) {
+            std::uint32_t c = p.at(x, y) & 0xFFFFFFu;
+            row[x] = c == bg ? 0 : c | 0xFF000000u;
+        }
+    }
+    SDL_SetWindowIcon(win, s);
+    SDL_FreeSurface(s);
+}
+
 void showwindow(Window& w) {
     startvideo();
     Native* n = nativeof(w);
@@ -511,6 +529,7 @@ void showwindow(Window& w) {
                                      w.clientheight, SDL_WINDOW_HIDDEN);
         if (n->window) {
             SDL_SetWindowData(n->window, "zoff", &w);
+            if (w.icon) seticon(n->window, *w.icon);
             // Never wait for the display: the frame loop paces itself.
             n->renderer = SDL_CreateRenderer(n->window, -1, 0);
             if (!n->renderer)

@@ -69,6 +69,7 @@ struct Window {
     std::function<void(int ch)> onkeypress;     // typed characters (27 is Esc)
     std::function<void()> onclose;              // the close box
     std::function<void()> onmusicdone;          // the media control finished playing
+    const Picture* icon = nullptr;              // shown in the title bar and task list
     void* native = nullptr;                     // the platform's own data
 };
 

@@ -200,6 +200,7 @@ void placehearts(Control (&hearts)[10], Control& frame, int n) {
 
 void form1layout() {
     Form1.caption = "Zoff";
+    Form1.icon = &bombpic[0];
     Form1.clientwidth = 796;
     Form1.clientheight = 591;
     Form1.backcolor = 0;

@@ -211,6 +211,7 @@ template <void (*up)(), void (*down)()> void spun(int arg) {
 void form2layout() {
     loadpictures();
     Form2.caption = "Zoff";
+    Form2.icon = &bombpic[0];
     // Where the menu opens on the screen (the game window later takes its place).
     Form2.left = 114;
     Form2.top = 88;
