@@ -398,6 +398,18 @@ TEST(Music, LoopsWhenTheTuneEnds) {
     EXPECT_TRUE(endswith(mcilog()[2], "play"));
 }
 
+TEST(Pause, PTogglesLikeThePauseKey) {
+    startgame(1);
+    injectkey(80, 'p');
+    doevents();
+    EXPECT_EQ(paused, -1);
+    EXPECT_TRUE(Pauselbl.visible);
+    injectkey(80, 'P');
+    doevents();
+    EXPECT_EQ(paused, 0);
+    EXPECT_FALSE(Pauselbl.visible);
+}
+
 TEST(Keys, OtherKeysChangeNothing) {
     startgame(1);
     injectkey(65, 'a');

@@ -8,7 +8,8 @@
 #include "state/state.h"
 
 void Form_KeyDown(int keycode) {
-    if (keycode == 19) {
+    // Pause, or P for the many keyboards that have no Pause key.
+    if (keycode == 19 || keycode == 80) {
         paused = paused == 0 ? -1 : 0;
         Pauselbl.visible = !Pauselbl.visible;
     } else if (keycode == 72) {
