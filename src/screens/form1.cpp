@@ -8,6 +8,7 @@
 #include "platform/audio.h"
 #include "playfield/pictures.h"
 #include "playfield/playfield.h"
+#include "screens/layout.h"
 #include "state/state.h"
 
 Window Form1;
@@ -30,21 +31,6 @@ constexpr const char* TNR = "Times New Roman";
 constexpr const char* MSS = "MS Sans Serif";
 
 // One control of the design. A null font means the window's default font.
-struct controldesign {
-    Control* control;
-    const char* name;
-    ControlKind kind;
-    Control* parent;
-    int left, top, width, height;
-    const char* caption;
-    const char* font;
-    double points;
-    Long forecolor, backcolor;
-    Align align;
-    bool visible;
-    const Picture* picture;
-};
-
 using K = ControlKind;
 using A = Align;
 
@@ -160,26 +146,6 @@ const controldesign form1design[] = {
 const int heartplace[10][2] = {{120, 2880}, {360, 2880}, {600, 2880}, {840, 2880}, {120, 3120},
                                {360, 3120}, {600, 3120}, {840, 3120}, {360, 3360}, {600, 3360}};
 
-void placecontrol(const controldesign& d) {
-    Control& c = *d.control;
-    c = Control{};
-    c.name = d.name;
-    c.kind = d.kind;
-    c.parent = d.parent;
-    c.left = d.left;
-    c.top = d.top;
-    c.width = d.width;
-    c.height = d.height;
-    c.visible = d.visible;
-    c.caption = d.caption;
-    if (d.font) c.font = Font{d.font, d.points};
-    c.forecolor = d.forecolor;
-    c.backcolor = d.backcolor;
-    c.alignment = d.align;
-    c.picture = d.picture;
-    addcontrol(Form1, c);
-}
-
 void placehearts(Control (&hearts)[10], Control& frame, int n) {
     for (int i = 0; i < 10; ++i) {
         Control& c = hearts[i];
@@ -205,7 +171,7 @@ void form1layout() {
     Form1.clientheight = 591;
     Form1.backcolor = 0;
     Form1.controls.clear();
-    for (const controldesign& d : form1design) placecontrol(d);
+    for (const controldesign& d : form1design) placecontrol(Form1, d);
     placehearts(heart1, Frame1, 1);
     placehearts(heart2, Frame2, 2);
     piccontrol.surface = &pic;

@@ -5,6 +5,7 @@
 
 #include "audio/music.h"
 #include "playfield/pictures.h"
+#include "screens/layout.h"
 #include "state/state.h"
 
 Window Form2;
@@ -33,20 +34,6 @@ constexpr Long darkred = RGB(128, 0, 0);
 constexpr const char* TNR = "Times New Roman";
 
 // One control of the design. A null font means the window's default font.
-struct controldesign {
-    Control* control;
-    const char* name;
-    ControlKind kind;
-    Control* parent;
-    int left, top, width, height;
-    const char* caption;
-    const char* font;
-    double points;
-    Long forecolor, backcolor;
-    Align align;
-    bool visible;
-};
-
 using K = ControlKind;
 using A = Align;
 
@@ -174,25 +161,6 @@ const controldesign form2design[] = {
      A::Left, false},
 };
 
-void placecontrol(const controldesign& d) {
-    Control& c = *d.control;
-    c = Control{};
-    c.name = d.name;
-    c.kind = d.kind;
-    c.parent = d.parent;
-    c.left = d.left;
-    c.top = d.top;
-    c.width = d.width;
-    c.height = d.height;
-    c.visible = d.visible;
-    c.caption = d.caption;
-    if (d.font) c.font = Font{d.font, d.points};
-    c.forecolor = d.forecolor;
-    c.backcolor = d.backcolor;
-    c.alignment = d.align;
-    addcontrol(Form2, c);
-}
-
 // A label's click handler, ignoring the argument every click carries.
 template <void (*handler)()> void clicked(int) {
     handler();
@@ -219,7 +187,7 @@ void form2layout() {
     Form2.clientheight = 591;
     Form2.backcolor = 0;
     Form2.controls.clear();
-    for (const controldesign& d : form2design) placecontrol(d);
+    for (const controldesign& d : form2design) placecontrol(Form2, d);
 
     // The title shows the built-in picture until the menu loop's first frame.
     title.picture = &titlepicture;
