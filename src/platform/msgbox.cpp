@@ -235,6 +235,10 @@ bool askyesno(const std::string& question) {
     return yes;
 }
 
+void clearanswers() {
+    answers.clear();
+}
+
 void queueanswer(bool yes) {
     answers.push_back(yes);
 }

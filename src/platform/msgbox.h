@@ -8,5 +8,7 @@ bool askyesno(const std::string& text);
 // Answers the next questions without showing them (tests, headless runner):
 // answers are taken in order; with none queued the box is shown.
 void queueanswer(bool yes);
+// Forgets every answer still queued.
+void clearanswers();
 // The text of the last question asked.
 const std::string& lastquestion();
