@@ -15,42 +15,18 @@ namespace {
 constexpr Long ground = RGB(48, 120, 48);
 constexpr Long grey = RGB(63, 63, 63);
 
-struct Named {
-    const char* name;
-    const Sheet* sheet;
-    const Picture* picture;
-};
+using Named = namedpicture;
 
-// Every sprite sheet, and every single picture that is painted on the playfield.
+// Every sprite sheet, and every single picture that is painted on the playfield
+// (all but the scoreboard's hearts and icons and the menu's title).
 std::vector<Named> playfieldart() {
-    std::vector<Named> all = {
-        {"guy1right", &guy1right, nullptr},
-        {"guy1left", &guy1left, nullptr},
-        {"guy1down", &guy1down, nullptr},
-        {"guy1up", &guy1up, nullptr},
-        {"guy2right", &guy2right, nullptr},
-        {"guy2left", &guy2left, nullptr},
-        {"guy2down", &guy2down, nullptr},
-        {"guy2up", &guy2up, nullptr},
-        {"guy1die", &guy1die, nullptr},
-        {"guy2die", &guy2die, nullptr},
-        {"dinowalkright", &dinowalkright, nullptr},
-        {"dinowalkleft", &dinowalkleft, nullptr},
-        {"dinowalkup", &dinowalkup, nullptr},
-        {"dinowalkdown", &dinowalkdown, nullptr},
-        {"rangeuppic", &rangeuppic, nullptr},
-        {"rangedownpic", &rangedownpic, nullptr},
-        {"bombuppic", &bombuppic, nullptr},
-        {"boltpic", &boltpic, nullptr},
-        {"oneheartpic", &oneheartpic, nullptr},
-        {"tenheartspic", &tenheartspic, nullptr},
-        {"block", nullptr, &block},
-        {"rock", nullptr, &rock},
-        {"fuseup", nullptr, &fuseup},
-        {"fusedown", nullptr, &fusedown},
-        {"coinpic", nullptr, &coinpic},
-    };
-    for (int k = 0; k < 7; ++k) all.push_back({"bombpic", nullptr, &bombpic[k]});
+    std::vector<Named> all;
+    for (int k = 0; k < allpicturecount; ++k) {
+        const std::string name = allpictures[k].name;
+        bool offfield = name.find("heart") != std::string::npos && !allpictures[k].sheet;
+        offfield |= name.rfind("Image", 0) == 0 || name == "titlepicture";
+        if (!offfield) all.push_back(allpictures[k]);
+    }
     return all;
 }
 

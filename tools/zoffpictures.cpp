@@ -19,12 +19,6 @@
 
 namespace {
 
-struct Entry {
-    const char* name;
-    const Sheet* sheet;
-    const Picture* picture;
-};
-
 // Sets up level n from a fixed seed and returns the playfield's picture.
 Picture levelpicture(Integer n, std::uint64_t seed) {
     resetstate();
@@ -55,59 +49,14 @@ bool save(const Picture& p, const std::string& path) {
 }
 
 Picture contactsheet() {
-    const std::vector<Entry> entries = {
-        {"guy1right", &guy1right, nullptr},
-        {"guy1left", &guy1left, nullptr},
-        {"guy1down", &guy1down, nullptr},
-        {"guy1up", &guy1up, nullptr},
-        {"guy2right", &guy2right, nullptr},
-        {"guy2left", &guy2left, nullptr},
-        {"guy2down", &guy2down, nullptr},
-        {"guy2up", &guy2up, nullptr},
-        {"guy1die", &guy1die, nullptr},
-        {"guy2die", &guy2die, nullptr},
-        {"dinowalkright", &dinowalkright, nullptr},
-        {"dinowalkleft", &dinowalkleft, nullptr},
-        {"dinowalkup", &dinowalkup, nullptr},
-        {"dinowalkdown", &dinowalkdown, nullptr},
-        {"rangeuppic", &rangeuppic, nullptr},
-        {"rangedownpic", &rangedownpic, nullptr},
-        {"bombuppic", &bombuppic, nullptr},
-        {"boltpic", &boltpic, nullptr},
-        {"oneheartpic", &oneheartpic, nullptr},
-        {"tenheartspic", &tenheartspic, nullptr},
-        {"block", nullptr, &block},
-        {"rock", nullptr, &rock},
-        {"bombpic(0)", nullptr, &bombpic[0]},
-        {"bombpic(1)", nullptr, &bombpic[1]},
-        {"bombpic(2)", nullptr, &bombpic[2]},
-        {"bombpic(3)", nullptr, &bombpic[3]},
-        {"bombpic(4)", nullptr, &bombpic[4]},
-        {"bombpic(5)", nullptr, &bombpic[5]},
-        {"bombpic(6)", nullptr, &bombpic[6]},
-        {"fuseup", nullptr, &fuseup},
-        {"fusedown", nullptr, &fusedown},
-        {"coinpic", nullptr, &coinpic},
-        {"heart", nullptr, &heart},
-        {"halfheart", nullptr, &halfheart},
-        {"emptyheart", nullptr, &emptyheart},
-        {"Image2", nullptr, &Image2},
-        {"Image1", nullptr, &Image1},
-        {"Image3", nullptr, &Image3},
-        {"Image8", nullptr, &Image8},
-        {"Image4", nullptr, &Image4},
-        {"Image7", nullptr, &Image7},
-        {"Image5", nullptr, &Image5},
-        {"Image6", nullptr, &Image6},
-        {"titlepicture", nullptr, &titlepicture},
-    };
+    const std::vector<namedpicture> entries(allpictures, allpictures + allpicturecount);
     const int width = 1000, margin = 10, framegap = 3, label = 16;
     const Long frame = RGB(255, 0, 255), background = RGB(24, 24, 32);
 
     // First pass finds the height; second paints.
     auto layout = [&](Surface* s) {
         int x = margin, y = margin, rowh = 0;
-        for (const Entry& e : entries) {
+        for (const namedpicture& e : entries) {
             int cols = e.sheet ? e.sheet->cols : 1;
             const Picture& first = e.sheet ? e.sheet->cell(0) : *e.picture;
             int w = cols * (first.width + framegap) + framegap;

@@ -25,5 +25,15 @@ extern Picture Image4, Image7;               // flame cross icons, 22 x 22
 extern Picture Image5, Image6;               // FUSE+ icons, 22 x 22
 extern Picture titlepicture;                 // the menu's design title, 600 x 150
 
+// Every sheet and picture by its name, sheets first (for the picture tool and
+// the tests); exactly one of sheet and picture is set.
+struct namedpicture {
+    const char* name;
+    const Sheet* sheet;
+    const Picture* picture;
+};
+extern const namedpicture allpictures[];
+extern const int allpicturecount;
+
 // Builds every picture; call once before drawing (repeat calls do nothing).
 void loadpictures();
