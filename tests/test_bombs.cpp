@@ -2,6 +2,8 @@
 // the removal of spent bombs, the fuse picture and digit, the supply limits.
 #include <gtest/gtest.h>
 
+#include "fixture.h"
+
 #include <set>
 #include <string>
 
@@ -23,16 +25,8 @@ namespace {
 // Level 0 with two players at their start values, then the whole board
 // turned into ground so every test places its own blocks and rocks.
 void openboard() {
-    resetstate();
-    setdefaultsettings();
-    makeplayfield();
-    loadpictures();
-    randomize(5);
+    buildboard(0, 5);
     simulateclock(100000);
-    level = 0;
-    reset();
-    framestep = 1;
-    players = 2;
     for (int n = 1; n <= 2; ++n) {
         guy[n].life = 10;
         guy[n].lives = 3;

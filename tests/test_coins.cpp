@@ -2,6 +2,8 @@
 // only shows through bare ground, and the points that come with the pop-up.
 #include <gtest/gtest.h>
 
+#include "fixture.h"
+
 #include "audio/sound.h"
 #include "game/coins.h"
 #include "game/form1.h"
@@ -18,15 +20,7 @@ namespace {
 // Level 0 with two players standing on the open row 8, no coins of the map
 // and no pop-ups.
 void coinboard() {
-    resetstate();
-    setdefaultsettings();
-    makeplayfield();
-    loadpictures();
-    randomize(11);
-    level = 0;
-    reset();
-    players = 2;
-    framestep = 1;
+    buildboard(0, 11);
     guy[1].x = 1, guy[1].y = 8;
     guy[2].x = 15, guy[2].y = 8;
     coincount = 0;
@@ -44,21 +38,6 @@ void frame() {
     popuppass();
     if (bolting != 0) boltsweep();
     coinpass();
-}
-
-bool squareshows(Integer x, Integer y, const Picture& p) {
-    int px = pixelx(pic, x), py = pixely(pic, y);
-    for (int j = 0; j < p.height; ++j)
-        for (int i = 0; i < p.width; ++i)
-            if (pixelat(pic, px + i, py + j) != Long(p.at(i, j))) return false;
-    return true;
-}
-
-bool squareisall(Integer x, Integer y, Long c) {
-    for (int py = pixely(pic, y); py < pixely(pic, y + 1); ++py)
-        for (int px = pixelx(pic, x); px < pixelx(pic, x + 1); ++px)
-            if (pixelat(pic, px, py) != c) return false;
-    return true;
 }
 
 } // namespace

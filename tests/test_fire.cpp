@@ -2,6 +2,8 @@
 // lighting, burning and marking, chain reactions, the flame bars and the shake.
 #include <gtest/gtest.h>
 
+#include "fixture.h"
+
 #include <vector>
 
 #include "audio/sound.h"
@@ -21,16 +23,8 @@ namespace {
 // Level 0 with two players at their start values, then the whole board
 // turned into ground so every test places its own blocks and rocks.
 void openboard() {
-    resetstate();
-    setdefaultsettings();
-    makeplayfield();
-    loadpictures();
-    randomize(9);
+    buildboard(0, 9);
     simulateclock(32000);
-    level = 0;
-    reset();
-    framestep = 1;
-    players = 2;
     for (int n = 1; n <= 2; ++n) {
         guy[n].life = 10;
         guy[n].fuse = 3000;

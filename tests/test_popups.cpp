@@ -1,6 +1,8 @@
 // Score pop-ups: their colours, the delayed credit and the repaint on expiry.
 #include <gtest/gtest.h>
 
+#include "fixture.h"
+
 #include <set>
 
 #include "game/fire.h"
@@ -15,30 +17,7 @@
 namespace {
 
 void popupboard() {
-    resetstate();
-    setdefaultsettings();
-    makeplayfield();
-    loadpictures();
-    randomize(5);
-    level = 0;
-    reset();
-    players = 2;
-    framestep = 1;
-}
-
-bool squareshows(Integer x, Integer y, const Picture& p) {
-    int px = pixelx(pic, x), py = pixely(pic, y);
-    for (int j = 0; j < p.height; ++j)
-        for (int i = 0; i < p.width; ++i)
-            if (pixelat(pic, px + i, py + j) != Long(p.at(i, j))) return false;
-    return true;
-}
-
-bool squareisall(Integer x, Integer y, Long c) {
-    for (int py = pixely(pic, y); py < pixely(pic, y + 1); ++py)
-        for (int px = pixelx(pic, x); px < pixelx(pic, x + 1); ++px)
-            if (pixelat(pic, px, py) != c) return false;
-    return true;
+    buildboard(0, 5);
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 // from its limit, the animation cells, expiry, and the bolt sweep.
 #include <gtest/gtest.h>
 
+#include "fixture.h"
+
 #include <set>
 #include <string>
 #include <vector>
@@ -22,15 +24,7 @@ namespace {
 
 // Level 0 with both players on the open row 8, away from the squares used.
 void powerupboard() {
-    resetstate();
-    setdefaultsettings();
-    makeplayfield();
-    loadpictures();
-    randomize(3);
-    level = 0;
-    reset();
-    players = 2;
-    framestep = 1;
+    buildboard(0, 3);
     guy[1].x = 1, guy[1].y = 8;
     guy[2].x = 15, guy[2].y = 8;
     coincount = 0;
@@ -48,21 +42,6 @@ void frame() {
     popuppass();
     if (bolting != 0) boltsweep();
     coinpass();
-}
-
-bool squareisall(Integer x, Integer y, Long c) {
-    for (int py = pixely(pic, y); py < pixely(pic, y + 1); ++py)
-        for (int px = pixelx(pic, x); px < pixelx(pic, x + 1); ++px)
-            if (pixelat(pic, px, py) != c) return false;
-    return true;
-}
-
-bool squareshows(Integer x, Integer y, const Picture& p) {
-    int px = pixelx(pic, x), py = pixely(pic, y);
-    for (int j = 0; j < p.height; ++j)
-        for (int i = 0; i < p.width; ++i)
-            if (pixelat(pic, px + i, py + j) != Long(p.at(i, j))) return false;
-    return true;
 }
 
 // A sheet whose cells are plain fills, each in its own colour, so that a
