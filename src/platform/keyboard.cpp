@@ -8,6 +8,8 @@
 #include <cctype>
 #include <cstring>
 
+#include "platform/gamepad.h"
+
 namespace {
 
 // Held keys by physical position, so the table does not follow the layout.
@@ -93,7 +95,7 @@ bool keyheld(int keycode) {
     int n = scancodesof(keycode, sc);
     for (int i = 0; i < n; ++i)
         if (held[sc[i]]) return true;
-    return false;
+    return padheld(keycode);
 }
 
 void releaseallkeys() {

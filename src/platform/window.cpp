@@ -5,12 +5,14 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
 
+#include "platform/gamepad.h"
 #include "platform/keyboard.h"
 #include "platform/media.h"
 
@@ -250,6 +252,18 @@ std::vector<Window*> shown;  // shown windows, in the order shown
 Window* focus = nullptr;     // the shown window that gets the keys
 Uint32 musicwindowevent = 0; // postmusicdone's event type
 
+// With ZOFF_TRACE set in the environment every present and every mouse button
+// going down is written to standard error with its time since the program
+// started, for measuring start-up and the cost and rate of presents.
+const auto programstart = std::chrono::steady_clock::now();
+const bool tracing = std::getenv("ZOFF_TRACE") != nullptr;
+
+double msrunning() {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
+                                                     programstart)
+        .count();
+}
+
 Native* nativeof(const Window& w) {
     return static_cast<Native*>(w.native);
 }
@@ -328,8 +342,12 @@ void repaint(Window& w, Uint64 now) {
     if (!n || !n->renderer) return;
     std::size_t look = lookof(w);
     if (look != n->shownlook || n->dirty) {
+        double start = tracing ? msrunning() : 0;
         presentpicture(w, composewindow(w));
         n->shownlook = look;
+        if (tracing)
+            std::fprintf(stderr, "zoff-trace %.3f present \"%s\" %.1f us\n", start,
+                         w.caption.c_str(), (msrunning() - start) * 1000);
     }
     n->lastpresent = now;
 }
@@ -342,6 +360,7 @@ int buttonof(Uint8 b) {
 }
 
 void mousedown(Window& w, const SDL_MouseButtonEvent& e) {
+    if (tracing) std::fprintf(stderr, "zoff-trace %.3f mousedown %d %d\n", msrunning(), e.x, e.y);
     Rect box;
     Control* c = hit(w, nullptr, 0, 0, {0, 0, w.clientwidth, w.clientheight}, e.x, e.y, box);
     if (Native* n = nativeof(w); n && e.button == SDL_BUTTON_LEFT) n->pressed = c;
@@ -425,6 +444,7 @@ void handle(const SDL_Event& e) {
         // end at once, as Esc does.
         endprogram();
     default:
+        if (padevent(e)) return;
         break;
     }
     if (e.type == Uint32(musicdoneevent()) && e.user.data1) {
@@ -466,6 +486,7 @@ void startvideo() {
         }
     }
     musicwindowevent = SDL_RegisterEvents(1);
+    startpads();
 }
 
 bool screenshown() {
