@@ -1,5 +1,6 @@
 // Windows, controls, events, keys, the clock and the question box, run
 // headless under SDL's dummy video driver through the same paths as real input.
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -496,3 +497,95 @@ TEST(QuestionBox, QueuedAnswersThenNoWithoutAScreen) {
 }
 
 } // namespace
+
+// Where the picture stands in outputs of several sizes: whole scales when
+// they give up little, the aspect kept otherwise, always centred.
+TEST(Scaling, PictureFitsTheOutput) {
+    struct Case {
+        int outw, outh;
+        Viewport want;
+    } cases[] = {
+        {796, 591, {0, 0, 796, 591}},         // its own size
+        {1592, 1182, {0, 0, 1592, 1182}},     // twice
+        {1700, 1300, {54, 59, 1592, 1182}},   // twice, with bars
+        {2560, 1440, {484, 129, 1592, 1182}}, // 2x gives up under a fifth of 2.44x
+        {1920, 1080, {232, 0, 1455, 1080}},   // 1x would waste half: scaled, height filled
+        {3000, 600, {1102, 4, 796, 591}},     // wide: bars left and right
+        {3000, 500, {1163, 0, 673, 500}},     // too low for 1x: shrunk to its height
+        {398, 295, {0, 0, 397, 295}},         // smaller than the picture: shrunk
+        {10, 2000, {0, 996, 10, 7}},          {0, 591, {0, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        Viewport v = fitpicture(c.outw, c.outh, 796, 591);
+        EXPECT_EQ(v.x, c.want.x) << c.outw << "x" << c.outh;
+        EXPECT_EQ(v.y, c.want.y) << c.outw << "x" << c.outh;
+        EXPECT_EQ(v.width, c.want.width) << c.outw << "x" << c.outh;
+        EXPECT_EQ(v.height, c.want.height) << c.outw << "x" << c.outh;
+    }
+}
+
+// A resized window scales its picture, and the mouse lands on the control under it.
+TEST_F(WindowTest, ClicksInAResizedWindowReachTheControlUnderThem) {
+    std::vector<Press> got;
+    Control& l = label("ITEM", 100, 200, 120, 40, white);
+    l.onmousedown = [&got](int b, double x, double y) { got.push_back({"item", b, x, y}); };
+    showwindow(w);
+    int px = 0, py = 0;
+    ASSERT_TRUE(windowpoint(w, 150, 210, px, py));
+    EXPECT_EQ(px, 150);
+    EXPECT_EQ(py, 210);
+
+    sizewindow(w, 1592, 1182);
+    doevents();
+    // Both window points over one picture pixel come back to it.
+    for (int k : {0, 1}) {
+        ASSERT_TRUE(windowpoint(w, 300 + k, 420 + k, px, py));
+        EXPECT_EQ(px, 150);
+        EXPECT_EQ(py, 210);
+    }
+    ASSERT_TRUE(windowpoint(w, 1591, 1181, px, py));
+    EXPECT_EQ(px, 795);
+    EXPECT_EQ(py, 590);
+    injectclick(w, 110, 205); // a picture pixel: lands at its doubled place and back
+    doevents();
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_DOUBLE_EQ(got[0].x, 10 * 15);
+    EXPECT_DOUBLE_EQ(got[0].y, 5 * 15);
+
+    // With bars around the picture a point on a bar hits nothing.
+    sizewindow(w, 1700, 1300);
+    doevents();
+    EXPECT_FALSE(windowpoint(w, 20, 650, px, py));
+    EXPECT_FALSE(windowpoint(w, 850, 30, px, py));
+    ASSERT_TRUE(windowpoint(w, 54 + 300, 59 + 420, px, py));
+    EXPECT_EQ(px, 150);
+    EXPECT_EQ(py, 210);
+}
+
+// F11 and Alt+Enter switch fullscreen and never reach the game; Enter alone does.
+TEST_F(WindowTest, FullscreenKeysSwitchAndAreSwallowed) {
+    std::vector<int> keys;
+    w.onkeydown = [&keys](int vk) { keys.push_back(vk); };
+    showwindow(w);
+    auto press = [](SDL_Keycode sym, Uint16 mod, bool repeat = false) {
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.state = SDL_PRESSED;
+        e.key.repeat = repeat;
+        e.key.keysym.sym = sym;
+        e.key.keysym.scancode = SDL_GetScancodeFromKey(sym);
+        e.key.keysym.mod = mod;
+        SDL_PushEvent(&e);
+        doevents();
+    };
+    bool before = fullscreenshown();
+    press(SDLK_F11, KMOD_NONE);
+    EXPECT_NE(fullscreenshown(), before);
+    press(SDLK_F11, KMOD_NONE, true); // its repeat changes nothing
+    EXPECT_NE(fullscreenshown(), before);
+    press(SDLK_RETURN, KMOD_LALT);
+    EXPECT_EQ(fullscreenshown(), before);
+    press(SDLK_RETURN, KMOD_NONE);
+    EXPECT_EQ(fullscreenshown(), before);
+    EXPECT_EQ(keys, std::vector<int>{13});
+}

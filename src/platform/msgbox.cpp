@@ -149,6 +149,12 @@ int buttonat(const Box& b, int x, int y) {
     return inside(b.yes, x, y) ? 1 : inside(b.no, x, y) ? 2 : 0;
 }
 
+// Which button a point of the window (as the mouse reports it) is on.
+int pointedbutton(const Window& w, const Box& b, int x, int y) {
+    int px = 0, py = 0;
+    return windowpoint(w, x, y, px, py) ? buttonat(b, px, py) : 0;
+}
+
 // Runs the box over w until it is answered.
 bool runbox(Window& w, const std::string& question) {
     std::vector<std::string> lines = linesof(question);
@@ -170,6 +176,10 @@ bool runbox(Window& w, const std::string& question) {
         switch (e.type) {
         case SDL_KEYDOWN:
             notekey(e.key.keysym.scancode, true);
+            if (fullscreenkey(w, e.key.keysym.sym, e.key.keysym.mod, e.key.repeat)) {
+                redraw = true;
+                break;
+            }
             if (e.key.keysym.sym == SDLK_y) answer = 1;
             if (e.key.keysym.sym == SDLK_n) answer = 2;
             if (e.key.keysym.sym == SDLK_RETURN || e.key.keysym.sym == SDLK_KP_ENTER) answer = 1;
@@ -179,13 +189,13 @@ bool runbox(Window& w, const std::string& question) {
             break;
         case SDL_MOUSEBUTTONDOWN:
             if (e.button.button == SDL_BUTTON_LEFT) {
-                pressed = buttonat(b, e.button.x, e.button.y);
+                pressed = pointedbutton(w, b, e.button.x, e.button.y);
                 redraw = true;
             }
             break;
         case SDL_MOUSEBUTTONUP:
             if (e.button.button == SDL_BUTTON_LEFT && pressed) {
-                if (buttonat(b, e.button.x, e.button.y) == pressed) answer = pressed;
+                if (pointedbutton(w, b, e.button.x, e.button.y) == pressed) answer = pressed;
                 pressed = 0;
                 redraw = true;
             }
@@ -194,7 +204,9 @@ bool runbox(Window& w, const std::string& question) {
             // Closing does nothing while the question waits; the focus going
             // elsewhere lets go of the held keys.
             if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) releaseallkeys();
-            if (e.window.event == SDL_WINDOWEVENT_EXPOSED) redraw = true;
+            if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+                redraw = true;
             break;
         default:
             // The music keeps looping under the box.

@@ -249,6 +249,7 @@ struct Native {
 };
 
 std::vector<Window*> shown;  // shown windows, in the order shown
+bool fullscreen = false;     // windows fill the screen (F11, Alt+Enter); new ones too
 Window* focus = nullptr;     // the shown window that gets the keys
 Uint32 musicwindowevent = 0; // postmusicdone's event type
 
@@ -359,23 +360,31 @@ int buttonof(Uint8 b) {
     return 1;
 }
 
+// The control under a point of the window as the system reports it (the
+// picture may be scaled), with the picture pixel it falls on and its box.
+Control* controlat(const Window& w, int wx, int wy, int& px, int& py, Rect& box) {
+    if (!windowpoint(w, wx, wy, px, py)) return nullptr; // on the bars around the picture
+    return hit(w, nullptr, 0, 0, {0, 0, w.clientwidth, w.clientheight}, px, py, box);
+}
+
 void mousedown(Window& w, const SDL_MouseButtonEvent& e) {
     if (tracing) std::fprintf(stderr, "zoff-trace %.3f mousedown %d %d\n", msrunning(), e.x, e.y);
     Rect box;
-    Control* c = hit(w, nullptr, 0, 0, {0, 0, w.clientwidth, w.clientheight}, e.x, e.y, box);
+    int px = 0, py = 0;
+    Control* c = controlat(w, e.x, e.y, px, py, box);
     if (Native* n = nativeof(w); n && e.button == SDL_BUTTON_LEFT) n->pressed = c;
     if (!c) return;
-    double x = (e.x - box.x0) * double(twipsperpixel), y = (e.y - box.y0) * double(twipsperpixel);
+    double x = (px - box.x0) * double(twipsperpixel), y = (py - box.y0) * double(twipsperpixel);
     if (c->kind == ControlKind::Playfield && c->surface && c->surface->width > 0 &&
         c->surface->height > 0) {
-        x = (e.x - box.x0) * c->surface->scalewidth / c->surface->width;
-        y = (e.y - box.y0) * c->surface->scaleheight / c->surface->height;
+        x = (px - box.x0) * c->surface->scalewidth / c->surface->width;
+        y = (py - box.y0) * c->surface->scaleheight / c->surface->height;
     }
     int button = buttonof(e.button);
     if (c->onmousedown) c->onmousedown(button, x, y);
     // A spin arrow acts as soon as it is pressed (by the left button, as a click).
     if (c->kind == ControlKind::Spin && c->onclick && button == 1)
-        c->onclick(e.y - box.y0 < (box.y1 - box.y0) / 2 ? 1 : -1);
+        c->onclick(py - box.y0 < (box.y1 - box.y0) / 2 ? 1 : -1);
 }
 
 void mouseup(Window& w, const SDL_MouseButtonEvent& e) {
@@ -386,7 +395,8 @@ void mouseup(Window& w, const SDL_MouseButtonEvent& e) {
     // Only the left button clicks.
     if (e.button != SDL_BUTTON_LEFT) return;
     Rect box;
-    Control* c = hit(w, nullptr, 0, 0, {0, 0, w.clientwidth, w.clientheight}, e.x, e.y, box);
+    int px = 0, py = 0;
+    Control* c = controlat(w, e.x, e.y, px, py, box);
     if (c && c == pressed && c->kind != ControlKind::Spin && c->onclick) c->onclick(0);
 }
 
@@ -394,6 +404,7 @@ void keydown(const SDL_KeyboardEvent& e) {
     notekey(e.keysym.scancode, true);
     Window* w = windowofevent(e.windowID);
     if (!w) return;
+    if (fullscreenkey(*w, e.keysym.sym, e.keysym.mod, e.repeat)) return;
     int vk = virtualkey(e.keysym.sym, e.keysym.scancode);
     if (vk && w->onkeydown) w->onkeydown(vk);
     // The handler may have closed the window.
@@ -415,6 +426,7 @@ void windowevent(const SDL_WindowEvent& e) {
         if (w) focus = w;
         break;
     case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
         if (w && nativeof(*w)) nativeof(*w)->dirty = true;
         break;
     default:
@@ -513,11 +525,86 @@ Picture composewindow(const Window& w) {
     return p;
 }
 
+Viewport fitpicture(int outw, int outh, int picw, int pich) {
+    Viewport v;
+    if (outw <= 0 || outh <= 0 || picw <= 0 || pich <= 0) return v;
+    // The largest scale that fits, and the largest whole one.
+    double most = std::min(double(outw) / picw, double(outh) / pich);
+    int whole = int(most);
+    // A whole scale keeps every pixel the same size; it is taken when it
+    // gives up little (a fifth at most) of the largest picture that fits.
+    if (whole >= 1 && whole >= 0.8 * most) {
+        v.width = picw * whole;
+        v.height = pich * whole;
+    } else if (double(outw) / picw <= double(outh) / pich) {
+        v.width = outw;
+        v.height = std::max(1, int(std::lround(double(outw) * pich / picw)));
+    } else {
+        v.height = outh;
+        v.width = std::max(1, int(std::lround(double(outh) * picw / pich)));
+    }
+    v.x = (outw - v.width) / 2;
+    v.y = (outh - v.height) / 2;
+    return v;
+}
+
+namespace {
+
+// The window's size as the system counts it (mouse positions) and its
+// drawable size in pixels (larger on HiDPI screens); false without a renderer.
+bool windowsizes(const Native* n, int& ww, int& wh, int& ow, int& oh) {
+    if (!n || !n->window || !n->renderer) return false;
+    SDL_GetWindowSize(n->window, &ww, &wh);
+    return SDL_GetRendererOutputSize(n->renderer, &ow, &oh) == 0 && ww > 0 && wh > 0 && ow > 0 &&
+           oh > 0;
+}
+
+} // namespace
+
+bool windowpoint(const Window& w, int x, int y, int& px, int& py) {
+    int ww, wh, ow, oh;
+    if (!windowsizes(nativeof(w), ww, wh, ow, oh)) {
+        px = x;
+        py = y;
+    } else {
+        Viewport v = fitpicture(ow, oh, w.clientwidth, w.clientheight);
+        double fx = (x + 0.5) * ow / ww - v.x, fy = (y + 0.5) * oh / wh - v.y;
+        if (fx < 0 || fy < 0 || fx >= v.width || fy >= v.height) return false;
+        px = int(fx * w.clientwidth / v.width);
+        py = int(fy * w.clientheight / v.height);
+    }
+    return px >= 0 && py >= 0 && px < w.clientwidth && py < w.clientheight;
+}
+
+bool fullscreenkey(Window& w, int sdlkey, int sdlmod, bool repeat) {
+    bool f11 = sdlkey == SDLK_F11;
+    bool altenter = (sdlkey == SDLK_RETURN || sdlkey == SDLK_KP_ENTER) && (sdlmod & KMOD_ALT);
+    if (!f11 && !altenter) return false;
+    if (repeat) return true; // a held key's repeats change nothing more
+    fullscreen = !fullscreen;
+    if (Native* n = nativeof(w); n && n->window) {
+        SDL_SetWindowFullscreen(n->window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+        n->dirty = true;
+    }
+    return true;
+}
+
 void presentpicture(Window& w, const Picture& p) {
     Native* n = nativeof(w);
     if (!n || !n->texture || p.width != w.clientwidth || p.height != w.clientheight) return;
     SDL_UpdateTexture(n->texture, nullptr, p.pixels.data(), p.width * 4);
-    SDL_RenderCopy(n->renderer, n->texture, nullptr, nullptr);
+    int ww, wh, ow, oh;
+    if (windowsizes(n, ww, wh, ow, oh)) {
+        Viewport v = fitpicture(ow, oh, p.width, p.height);
+        bool sharp = v.width % p.width == 0 && v.height % p.height == 0;
+        SDL_SetTextureScaleMode(n->texture, sharp ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+        SDL_SetRenderDrawColor(n->renderer, 0, 0, 0, 255);
+        SDL_RenderClear(n->renderer); // the bars
+        SDL_Rect dst{v.x, v.y, v.width, v.height};
+        SDL_RenderCopy(n->renderer, n->texture, nullptr, &dst);
+    } else {
+        SDL_RenderCopy(n->renderer, n->texture, nullptr, nullptr);
+    }
     SDL_RenderPresent(n->renderer);
     n->dirty = false;
 }
@@ -546,8 +633,11 @@ void showwindow(Window& w) {
     if (!n) {
         n = new Native;
         w.native = n;
+        // The window may be resized and maximised: the picture is scaled to fit.
+        Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
+        if (fullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
         n->window = SDL_CreateWindow(w.caption.c_str(), w.left, w.top, w.clientwidth,
-                                     w.clientheight, SDL_WINDOW_HIDDEN);
+                                     w.clientheight, flags);
         if (n->window) {
             SDL_SetWindowData(n->window, "zoff", &w);
             if (w.icon) seticon(n->window, *w.icon);
@@ -617,8 +707,15 @@ void injectclick(Window& w, int px, int py, int button) {
                       : button == 4 ? SDL_BUTTON_MIDDLE
                                     : SDL_BUTTON_LEFT;
     e.button.clicks = 1;
+    // A client-area pixel to the point of the window where it is shown now.
     e.button.x = px;
     e.button.y = py;
+    int ww, wh, ow, oh;
+    if (windowsizes(n, ww, wh, ow, oh)) {
+        Viewport v = fitpicture(ow, oh, w.clientwidth, w.clientheight);
+        e.button.x = int((v.x + (px + 0.5) * v.width / w.clientwidth) * ww / ow);
+        e.button.y = int((v.y + (py + 0.5) * v.height / w.clientheight) * wh / oh);
+    }
     e.type = SDL_MOUSEBUTTONDOWN;
     e.button.state = SDL_PRESSED;
     e.button.timestamp = SDL_GetTicks();
@@ -626,6 +723,17 @@ void injectclick(Window& w, int px, int py, int button) {
     e.type = SDL_MOUSEBUTTONUP;
     e.button.state = SDL_RELEASED;
     SDL_PushEvent(&e);
+}
+
+void sizewindow(Window& w, int width, int height) {
+    Native* n = nativeof(w);
+    if (!w.shown || !n || !n->window) return;
+    SDL_SetWindowSize(n->window, width, height);
+    n->dirty = true;
+}
+
+bool fullscreenshown() {
+    return fullscreen;
 }
 
 void injectkey(int keycode, int ch) {

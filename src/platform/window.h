@@ -90,6 +90,11 @@ Picture composewindow(const Window& w);
 // Queues a mouse-down and mouse-up at a client-area pixel of a shown window,
 // as a click would (a window not shown gets no clicks). Button 1 left, 2 right, 4 middle.
 void injectclick(Window& w, int px, int py, int button = 1);
+// Resizes a shown window on the screen, as dragging its border would; its
+// picture is scaled to fit.
+void sizewindow(Window& w, int width, int height);
+// Whether the windows fill the screen (F11 and Alt+Enter switch it).
+bool fullscreenshown();
 // Queues a key going down and up again (virtual-key code) and the character it
 // types (0 none), delivered to the active window.
 void injectkey(int keycode, int ch);
@@ -105,5 +110,21 @@ void startvideo();
 bool screenshown();
 // The shown window that has the keyboard focus (the last one shown), or nullptr.
 Window* activewindow();
-// Puts a picture of the client area's size on the screen at once.
+// Puts a picture of the client area's size on the screen at once, scaled to
+// fit the window as it is now.
 void presentpicture(Window& w, const Picture& p);
+// Maps a point of a shown window, as the system reports mouse positions, to a
+// pixel of its client-area picture; false on the black bars around it.
+bool windowpoint(const Window& w, int x, int y, int& px, int& py);
+// F11 and Alt+Enter (SDL key code and modifiers) switch the window between
+// fullscreen and a window (new windows follow); true when the key was one of
+// them, repeat or not.
+bool fullscreenkey(Window& w, int sdlkey, int sdlmod, bool repeat);
+
+// Where a picture of picw x pich pixels is shown in an output of outw x outh
+// pixels: as large as fits with its aspect kept, at a whole-number scale when
+// one fits (sharp pixels), centred between black bars.
+struct Viewport {
+    int x = 0, y = 0, width = 0, height = 0;
+};
+Viewport fitpicture(int outw, int outh, int picw, int pich);
