@@ -609,6 +609,27 @@ void presentpicture(Window& w, const Picture& p) {
     n->dirty = false;
 }
 
+// How many times larger a new window opens on a dense screen where the system
+// does not scale windows itself (X11 counts in pixels): the desktop's scale
+// (GDK_SCALE, as GTK programs take it) or else the screen's dots per inch
+// over 96, rounded, as long as the window then fits; 1 elsewhere.
+static int densityfactor(SDL_Window* win, SDL_Renderer* r, int width, int height) {
+    int ww = 0, wh = 0, ow = 0, oh = 0;
+    SDL_GetWindowSize(win, &ww, &wh);
+    if (!r || SDL_GetRendererOutputSize(r, &ow, &oh) != 0 || ow != ww) return 1;
+    SDL_Rect room{};
+    int display = SDL_GetWindowDisplayIndex(win);
+    if (display < 0 || SDL_GetDisplayUsableBounds(display, &room) != 0) return 1;
+    int f = 1;
+    float dpi = 0;
+    if (const char* scale = std::getenv("GDK_SCALE"))
+        f = std::clamp(std::atoi(scale), 1, 8);
+    else if (SDL_GetDisplayDPI(display, nullptr, &dpi, nullptr) == 0 && dpi >= 168)
+        f = int(std::lround(dpi / 96));
+    while (f > 1 && (width * f > room.w || height * f > room.h)) --f;
+    return std::max(f, 1);
+}
+
 // Gives a window its icon: the picture, with its ground colour of the top-left
 // pixel made transparent.
 static void seticon(SDL_Window* win, const Picture& p) {
@@ -645,6 +666,10 @@ void showwindow(Window& w) {
             n->renderer = SDL_CreateRenderer(n->window, -1, 0);
             if (!n->renderer)
                 n->renderer = SDL_CreateRenderer(n->window, -1, SDL_RENDERER_SOFTWARE);
+        }
+        if (n->renderer) {
+            int f = densityfactor(n->window, n->renderer, w.clientwidth, w.clientheight);
+            if (f > 1) SDL_SetWindowSize(n->window, w.clientwidth * f, w.clientheight * f);
         }
         if (n->renderer)
             n->texture =
