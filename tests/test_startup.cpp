@@ -1,5 +1,6 @@
 // The game window: start-up, the layout, the paced frame loop and its handlers,
 // driven through the real event path headless on the simulated clock.
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include "platform/audio.h"
@@ -437,4 +438,26 @@ TEST(KeysDeathTest, EscAndCloseEndTheProgram) {
             std::exit(3);
         },
         ::testing::ExitedWithCode(0), "");
+}
+
+// During play only the squares that were painted and the labels that changed
+// are composed again for the screen: what is shown stays the whole window.
+TEST(Startup, ScreenShowsTheWholeWindowDuringPlay) {
+    startgame(2);
+    injectkeystate(39, true); // player 1 walks right, player 2 left
+    injectkeystate(65, true);
+    for (int k = 0; k < 30; ++k) {
+        for (int i = 0; i < 200; ++i) frame();
+        if (k == 3) injectkeystate(17, true); // a bomb, its fire and the shake
+        if (k == 4) injectkeystate(17, false);
+        SDL_Delay(20); // a display refresh interval passes
+        doevents();
+        Picture shown = shownpicture(Form1);
+        ASSERT_FALSE(shown.pixels.empty());
+        ASSERT_TRUE(shown.pixels == composewindow(Form1).pixels)
+            << "after " << (k + 1) * 200 << " frames";
+    }
+    injectkeystate(39, false);
+    injectkeystate(65, false);
+    doevents();
 }

@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdlib>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -560,6 +561,65 @@ TEST_F(WindowTest, ClicksInAResizedWindowReachTheControlUnderThem) {
     ASSERT_TRUE(windowpoint(w, 54 + 300, 59 + 420, px, py));
     EXPECT_EQ(px, 150);
     EXPECT_EQ(py, 210);
+}
+
+// ---------------------------------------------------------------------------
+// Presenting
+
+// Only what changed is composed again and handed to the screen: after every
+// kind of change the picture shown is the whole window composed afresh.
+TEST_F(WindowTest, ShownPictureFollowsEveryChange) {
+    Control& f = add(ControlKind::Frame, 10, 10, 400, 300);
+    f.caption = "Frame";
+    f.backcolor = grey;
+    Surface s;
+    makesurface(s, 100, 50, red);
+    setscale(s, 10, 5);
+    s.left = 100 * twipsperpixel;
+    s.top = 60 * twipsperpixel;
+    Control& pf = add(ControlKind::Playfield, 0, 0, 0, 0, &f);
+    pf.surface = &s;
+    Control& onpf = label("PAUSED", 0, 0, 100, 30, yellow, &pf);
+    Control& l = label("SCORE", 450, 20, 100, 30, white);
+    Picture small = solid(20, 20, green), other = solid(30, 10, yellow);
+    Control& img = add(ControlKind::Image, 600, 400, 10, 10);
+    img.picture = &small;
+    showwindow(w);
+
+    struct Step {
+        const char* what;
+        std::function<void()> change;
+    };
+    const Step steps[] = {
+        {"nothing", [] {}},
+        {"a box painted on the playfield", [&] { fillbox(s, 2, 1, 3, 2, blue); }},
+        {"a picture painted over the playfield's edge", [&] { paintpicture(s, small, 9.5, 4.5); }},
+        {"text printed on the playfield", [&] { printtext(s, "10"); }},
+        {"two boxes far apart",
+         [&] {
+             fillbox(s, 0, 0, 1, 1, white);
+             fillbox(s, 9, 4, 10, 5, white);
+         }},
+        {"a caption", [&] { l.caption = "SCORE 150"; }},
+        {"a label moved", [&] { l.left += 40 * twipsperpixel, l.top += 300 * twipsperpixel; }},
+        {"a label on the playfield hidden", [&] { onpf.visible = false; }},
+        {"the playfield shaken", [&] { s.left += 7 * twipsperpixel; }},
+        {"an image's picture", [&] { img.picture = &other; }},
+        {"a frame hidden with its children", [&] { f.visible = false; }},
+        {"painting under a hidden frame", [&] { fillbox(s, 4, 2, 6, 3, green); }},
+        {"the frame shown again", [&] { f.visible = true; }},
+        {"the window's colour", [&] { w.backcolor = blue; }},
+    };
+    for (const Step& step : steps) {
+        step.change();
+        SDL_Delay(40); // a display refresh interval passes
+        doevents();
+        Picture shown = shownpicture(w);
+        Picture want = composewindow(w);
+        ASSERT_EQ(shown.width, want.width) << step.what;
+        ASSERT_EQ(shown.height, want.height) << step.what;
+        EXPECT_TRUE(shown.pixels == want.pixels) << "after " << step.what;
+    }
 }
 
 // F11 and Alt+Enter switch fullscreen and never reach the game; Enter alone does.

@@ -170,7 +170,7 @@ bool runbox(Window& w, const std::string& question) {
             redraw = false;
         }
         SDL_Event e;
-        if (!SDL_WaitEventTimeout(&e, 100)) {
+        if (!nextevent(e, 100)) {
             continue;
         }
         switch (e.type) {

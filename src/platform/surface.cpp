@@ -21,12 +21,37 @@ Sheet makesheet(Picture picture, int cols) {
     return sh;
 }
 
+namespace {
+
+// Notes pixels x0..x1 - 1 by y0..y1 - 1 as painted (already clipped).
+void painted(Surface& s, int x0, int y0, int x1, int y1) {
+    if (x0 >= x1 || y0 >= y1) return;
+    if (s.paintedx0 >= s.paintedx1 || s.paintedy0 >= s.paintedy1) {
+        s.paintedx0 = x0, s.paintedy0 = y0, s.paintedx1 = x1, s.paintedy1 = y1;
+        return;
+    }
+    s.paintedx0 = std::min(s.paintedx0, x0);
+    s.paintedy0 = std::min(s.paintedy0, y0);
+    s.paintedx1 = std::max(s.paintedx1, x1);
+    s.paintedy1 = std::max(s.paintedy1, y1);
+}
+
+} // namespace
+
+bool takepainted(Surface& s, int& x0, int& y0, int& x1, int& y1) {
+    x0 = s.paintedx0, y0 = s.paintedy0, x1 = s.paintedx1, y1 = s.paintedy1;
+    s.paintedx0 = s.paintedy0 = s.paintedx1 = s.paintedy1 = 0;
+    return x0 < x1 && y0 < y1;
+}
+
 void makesurface(Surface& s, int w, int h, Long c) {
     s.width = w;
     s.height = h;
     s.pixels.assign(size_t(w) * h, std::uint32_t(c));
     s.scalewidth = w;
     s.scaleheight = h;
+    s.paintedx0 = s.paintedy0 = s.paintedx1 = s.paintedy1 = 0;
+    painted(s, 0, 0, w, h);
     ++s.changes;
 }
 
@@ -58,11 +83,12 @@ void fillpixels(Surface& s, int x0, int y0, int x1, int y1, Long c) {
     y0 = std::max(y0, 0);
     x1 = std::min(x1, s.width - 1);
     y1 = std::min(y1, s.height - 1);
-    if (x0 > x1) return;
+    if (x0 > x1 || y0 > y1) return;
     for (int y = y0; y <= y1; ++y) {
         auto* row = &s.pixels[size_t(y) * s.width];
         std::fill(row + x0, row + x1 + 1, std::uint32_t(c));
     }
+    painted(s, x0, y0, x1 + 1, y1 + 1);
 }
 
 // A square pen of DrawWidth pixels centred on a pixel.
@@ -89,6 +115,7 @@ void paintpicture(Surface& s, const Picture& p, double x, double y) {
         if (x1 > x0)
             std::copy(&p.pixels[size_t(r) * p.width + x0], &p.pixels[size_t(r) * p.width + x1],
                       &s.pixels[size_t(py + r) * s.width + px + x0]);
+    painted(s, px + x0, py + y0, px + x1, py + y1);
     ++s.changes;
 }
 
@@ -152,6 +179,8 @@ void printtext(Surface& s, const std::string& text) {
             s.pixels[size_t(ty) * s.width + tx] = std::uint32_t(s.forecolor);
         }
     }
+    painted(s, std::max(px, 0), std::max(py, 0), std::min(px + m.width, s.width),
+            std::min(py + m.height, s.height));
     s.currentx = 0;
     s.currenty += lineheight(s.font) / pxpery(s);
     ++s.changes;

@@ -37,8 +37,15 @@ struct Surface {
     Font font;
     bool autoredraw = false;
     int left = 0, top = 0;     // place in its window, in twips (the shake moves left)
-    std::uint64_t changes = 0; // counts drawing operations, so a window knows to repaint
+    std::uint64_t changes = 0; // counts drawing operations
+    // The pixels painted since a window last took them (takepainted): columns
+    // paintedx0 to paintedx1 - 1, rows paintedy0 to paintedy1 - 1; none when empty.
+    int paintedx0 = 0, paintedy0 = 0, paintedx1 = 0, paintedy1 = 0;
 };
+
+// The box of pixels painted since the last call (false when none), which the
+// window showing the surface puts on the screen again; it starts afresh.
+bool takepainted(Surface& s, int& x0, int& y0, int& x1, int& y1);
 
 // Makes a surface of w x h pixels filled with colour c, scaled 1 unit per pixel.
 void makesurface(Surface& s, int w, int h, Long c);

@@ -7,10 +7,14 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <map>
+#include <mutex>
+#include <thread>
 
 #include "platform/gamepad.h"
 #include "platform/keyboard.h"
@@ -30,6 +34,17 @@ struct Rect {
 
 Rect intersect(Rect a, Rect b) {
     return {std::max(a.x0, b.x0), std::max(a.y0, b.y0), std::min(a.x1, b.x1), std::min(a.y1, b.y1)};
+}
+
+// The smallest box holding both.
+Rect unite(Rect a, Rect b) {
+    if (a.empty()) return b;
+    if (b.empty()) return a;
+    return {std::min(a.x0, b.x0), std::min(a.y0, b.y0), std::max(a.x1, b.x1), std::max(a.y1, b.y1)};
+}
+
+bool same(Rect a, Rect b) {
+    return a.x0 == b.x0 && a.y0 == b.y0 && a.x1 == b.x1 && a.y1 == b.y1;
 }
 
 // Twips to whole pixels, rounding down (boxes may start left of the window).
@@ -204,6 +219,18 @@ void drawcontrol(Picture& p, Rect clip, Rect box, const Control& c) {
     }
 }
 
+// Whether a control and its children draw nothing inside clip. Labels, the
+// playfield, spins and gauges keep to their boxes; an image reaches as far as
+// its picture; a frame's caption may stand out of its box, so frames are drawn.
+bool outside(const Control& c, Rect box, Rect clip) {
+    if (c.kind == ControlKind::Frame) return false;
+    Rect reach = box;
+    if (c.kind == ControlKind::Image && c.picture)
+        reach = {box.x0, box.y0, std::max(box.x1, box.x0 + c.picture->width),
+                 std::max(box.y1, box.y0 + c.picture->height)};
+    return intersect(reach, clip).empty();
+}
+
 // Paints the children of parent back to front, each with its own children
 // over it, clipped to the parent.
 void drawchildren(Picture& p, const Window& w, const Control* parent, int px, int py, Rect clip) {
@@ -212,9 +239,23 @@ void drawchildren(Picture& p, const Window& w, const Control* parent, int px, in
         const Control& c = **it;
         if (!c.visible || drawless(c)) continue;
         Rect box = boxof(c, px, py);
+        if (outside(c, box, clip)) continue;
         drawcontrol(p, clip, box, c);
         drawchildren(p, w, &c, px + leftof(c), py + topof(c), intersect(clip, box));
     }
+}
+
+// Composes the box of a window into p again (p is the window's size, or is
+// made so and composed whole).
+void composebox(Picture& p, const Window& w, Rect box) {
+    if (p.width != w.clientwidth || p.height != w.clientheight) {
+        p.width = w.clientwidth;
+        p.height = w.clientheight;
+        p.pixels.assign(size_t(p.width) * p.height, 0);
+        box = {0, 0, p.width, p.height};
+    }
+    fill(p, box, box, w.backcolor);
+    drawchildren(p, w, nullptr, 0, 0, box);
 }
 
 // The front-most visible control under pixel (x, y), and its box.
@@ -236,28 +277,40 @@ Control* hit(const Window& w, const Control* parent, int px, int py, Rect clip, 
 // ---------------------------------------------------------------------------
 // Native windows
 
-// What the platform keeps for a shown window.
+// What the platform keeps for a shown window. The window is the main
+// thread's; the renderer and texture are the presenter's.
 struct Native {
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
-    std::size_t shownlook = 0;                 // the look of the controls when last presented
+    // The window's picture passes from thread to thread in three copies, and
+    // only the parts that changed are copied on: composed is the main
+    // thread's and always whole; pending holds what was handed over, of which
+    // pendingbox is not shown yet; showing is the presenter's.
+    Picture composed, pending, showing;
+    Rect pendingbox;
+    bool haspending = false;
+    // Each control's look and reach when last presented, and the window's colour.
+    struct Seen {
+        const Control* control = nullptr;
+        std::size_t look = 0;
+        Rect reach;
+    };
+    std::vector<Seen> seen;
+    Long seenback = -1;
     bool dirty = true;                         // present again even if the look did not change
     Uint64 lastpresent = 0;                    // SDL ticks of the last present
     Control* pressed = nullptr;                // where the last mouse button went down
     std::map<const Control*, int> gaugevalues; // gauge values last seen, for onchange
 };
 
-std::vector<Window*> shown;  // shown windows, in the order shown
-bool fullscreen = false;     // windows fill the screen (F11, Alt+Enter); new ones too
-Window* focus = nullptr;     // the shown window that gets the keys
-Uint32 musicwindowevent = 0; // postmusicdone's event type
-
-// With ZOFF_TRACE set in the environment every present and every mouse button
-// going down is written to standard error with its time since the program
-// started, for measuring start-up and the cost and rate of presents.
+// With ZOFF_TRACE set in the environment every present (composed on the main
+// thread, then shown by the presenter) and every mouse button going down is
+// written to standard error with its time since the program started, for
+// measuring start-up and the cost and rate of presents.
 const auto programstart = std::chrono::steady_clock::now();
 const bool tracing = std::getenv("ZOFF_TRACE") != nullptr;
+PresentStats presenttally; // the main thread's half of the figures
 
 double msrunning() {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
@@ -265,34 +318,215 @@ double msrunning() {
         .count();
 }
 
+// ---------------------------------------------------------------------------
+// The presenter
+//
+// A thread of its own puts the composed pictures on the screen, so the frame
+// loop never waits for the display or the system's drawing. It owns every
+// renderer and texture (an OpenGL context belongs to the thread that made it);
+// the main thread keeps the windows and takes their events. SDL's video calls
+// of the two threads never run at once: both hold the video lock for them.
+// The frame loop's event pump only tries the lock, so while a present is under
+// way a frame goes on without the system's newest events (they wait a few
+// milliseconds for the next frame).
+
+struct Presenter {
+    std::mutex video;   // SDL's video calls, one thread at a time
+    std::mutex handoff; // guards everything below
+    std::condition_variable wake, jobdone; // jobdone: a job or a present finished
+    struct Job {
+        std::function<void()> run;
+        bool* done;
+    };
+    std::deque<Job> jobs;        // run on the presenter thread, in order
+    std::deque<Native*> waiting; // windows with a pending picture
+    PresentStats stats;          // the presenter's half of the figures
+    bool started = false;
+};
+
+Presenter& presenter() {
+    // Never destroyed: the thread outlives the program's static objects.
+    static Presenter* p = new Presenter;
+    return *p;
+}
+
+std::mutex& videolock() {
+    return presenter().video;
+}
+
+// Runs fn on the presenter thread and waits until it has run. Not with the video lock held.
+void onpresenter(const std::function<void()>& fn) {
+    Presenter& pr = presenter();
+    std::unique_lock lk(pr.handoff);
+    bool done = false;
+    pr.jobs.push_back({fn, &done});
+    pr.wake.notify_one();
+    pr.jobdone.wait(lk, [&done] { return done; });
+}
+
+// Copies the rows of box from one picture to another of the same size.
+void copybox(Picture& to, const Picture& from, Rect box) {
+    if (to.width != from.width || to.height != from.height) {
+        to.width = from.width;
+        to.height = from.height;
+        to.pixels.resize(from.pixels.size());
+    }
+    box = intersect(box, {0, 0, from.width, from.height});
+    if (box.empty()) return;
+    for (int y = box.y0; y < box.y1; ++y)
+        std::memcpy(&to.pixels[size_t(y) * to.width + box.x0],
+                    &from.pixels[size_t(y) * from.width + box.x0],
+                    size_t(box.x1 - box.x0) * sizeof(std::uint32_t));
+}
+
+// Hands the box of a window's composed picture over to the presenter.
+void handover(Native& n, Rect box) {
+    Presenter& pr = presenter();
+    std::lock_guard lk(pr.handoff);
+    copybox(n.pending, n.composed, box);
+    n.pendingbox = n.haspending ? unite(n.pendingbox, box) : box;
+    if (!n.haspending) {
+        n.haspending = true;
+        pr.waiting.push_back(&n);
+    }
+    pr.wake.notify_one();
+}
+
+void show(Native& n, Rect box); // below: puts n.showing on the screen, box changed
+
+// The presenter thread: jobs first, then the waiting pictures, one at a time.
+void presenterloop() {
+    Presenter& pr = presenter();
+    std::unique_lock lk(pr.handoff);
+    for (;;) {
+        pr.wake.wait(lk, [&pr] { return !pr.jobs.empty() || !pr.waiting.empty(); });
+        if (!pr.jobs.empty()) {
+            Presenter::Job job = std::move(pr.jobs.front());
+            pr.jobs.pop_front();
+            lk.unlock();
+            job.run();
+            lk.lock();
+            *job.done = true;
+            pr.jobdone.notify_all();
+            continue;
+        }
+        Native* n = pr.waiting.front();
+        pr.waiting.pop_front();
+        Rect box = n->pendingbox;
+        copybox(n->showing, n->pending, box);
+        n->haspending = false;
+        lk.unlock();
+        auto start = std::chrono::steady_clock::now();
+        {
+            std::lock_guard v(pr.video);
+            show(*n, box);
+        }
+        double us =
+            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
+                .count();
+        if (tracing)
+            std::fprintf(stderr, "zoff-trace %.3f shown %.1f us\n", msrunning() - us / 1000, us);
+        lk.lock();
+        ++pr.stats.shown;
+        pr.stats.showmicroseconds += us;
+        pr.jobdone.notify_all();
+    }
+}
+
+// Takes the system's events into SDL's queue, unless the presenter has SDL
+// now; the pads are read either way.
+void pumpevents() {
+    if (videolock().try_lock()) {
+        SDL_PumpEvents();
+        videolock().unlock();
+    } else if (SDL_WasInit(SDL_INIT_JOYSTICK)) {
+        SDL_JoystickUpdate();
+    }
+}
+
+std::vector<Window*> shown;  // shown windows, in the order shown
+bool fullscreen = false;     // windows fill the screen (F11, Alt+Enter); new ones too
+Window* focus = nullptr;     // the shown window that gets the keys
+Uint32 musicwindowevent = 0; // postmusicdone's event type
+
 Native* nativeof(const Window& w) {
     return static_cast<Native*>(w.native);
 }
 
-// A cheap fingerprint of everything that changes what a window looks like.
-std::size_t lookof(const Window& w) {
-    std::size_t h = std::hash<Long>()(w.backcolor);
+// A cheap fingerprint of everything that changes what a control looks like,
+// but where it is and what is painted on its surface.
+std::size_t lookof(const Control& c) {
+    std::size_t h = std::size_t(c.parent);
     auto mix = [&h](std::size_t v) { h ^= v + 0x9e3779b97f4a7c15ull + (h << 6) + (h >> 2); };
-    for (const Control* c : w.controls) {
-        mix(std::size_t(c->parent));
-        mix(std::size_t(c->kind) | std::size_t(c->visible) << 4 | std::size_t(c->alignment) << 5);
-        mix(std::size_t(std::uint32_t(c->left)) | std::size_t(std::uint32_t(c->top)) << 32);
-        mix(std::size_t(std::uint32_t(c->width)) | std::size_t(std::uint32_t(c->height)) << 32);
-        if (!c->caption.empty()) mix(std::hash<std::string>()(c->caption));
-        mix(std::hash<std::string>()(c->font.family) ^ std::hash<double>()(c->font.points));
-        mix(std::size_t(std::uint32_t(c->forecolor)) | std::size_t(std::uint32_t(c->backcolor))
-                                                           << 32);
-        mix(std::size_t(c->picture));
-        mix(std::size_t(std::uint32_t(c->value)) ^ std::size_t(std::uint32_t(c->min)) << 16 ^
-            std::size_t(std::uint32_t(c->max)) << 40);
-        if (c->surface) {
-            mix(std::size_t(c->surface));
-            mix(std::size_t(c->surface->changes));
-            mix(std::size_t(std::uint32_t(c->surface->left)) |
-                std::size_t(std::uint32_t(c->surface->top)) << 32);
+    mix(std::size_t(c.kind) | std::size_t(c.visible) << 4 | std::size_t(c.alignment) << 5);
+    if (!c.caption.empty()) mix(std::hash<std::string>()(c.caption));
+    mix(std::hash<std::string>()(c.font.family) ^ std::hash<double>()(c.font.points));
+    mix(std::size_t(std::uint32_t(c.forecolor)) | std::size_t(std::uint32_t(c.backcolor)) << 32);
+    mix(std::size_t(c.picture));
+    mix(std::size_t(std::uint32_t(c.value)) ^ std::size_t(std::uint32_t(c.min)) << 16 ^
+        std::size_t(std::uint32_t(c.max)) << 40);
+    mix(std::size_t(c.surface));
+    return h;
+}
+
+// The pixels a control may draw on, in the window; empty when it or a parent is hidden.
+Rect reachof(const Control& c) {
+    int px = 0, py = 0;
+    for (const Control* p = c.parent; p; p = p->parent) {
+        if (!p->visible) return {};
+        px += leftof(*p);
+        py += topof(*p);
+    }
+    if (!c.visible || drawless(c)) return {};
+    Rect box = boxof(c, px, py);
+    if (c.kind == ControlKind::Image && c.picture)
+        box = unite(box, {box.x0, box.y0, box.x0 + c.picture->width, box.y0 + c.picture->height});
+    if (c.kind == ControlKind::Frame && !c.caption.empty()) {
+        const TextMask& m = rendertext(c.font, c.caption);
+        box = unite(box, {box.x0 + 6, box.y0, box.x0 + 10 + m.width, box.y0 + m.height});
+    }
+    return box;
+}
+
+// The box of the window that changed since the last call because controls
+// changed their look or moved (both where they were and where they are).
+Rect changedbox(const Window& w, Native& n) {
+    Rect changed;
+    if (n.seen.size() != w.controls.size() || n.seenback != w.backcolor) {
+        n.seen.assign(w.controls.size(), {});
+        n.seenback = w.backcolor;
+        changed = {0, 0, w.clientwidth, w.clientheight};
+    }
+    for (std::size_t i = 0; i < w.controls.size(); ++i) {
+        const Control* c = w.controls[i];
+        Native::Seen now{c, lookof(*c), reachof(*c)};
+        Native::Seen& was = n.seen[i];
+        if (was.control != now.control || was.look != now.look || !same(was.reach, now.reach)) {
+            changed = unite(changed, unite(was.reach, now.reach));
+            was = now;
         }
     }
-    return h;
+    return intersect(changed, {0, 0, w.clientwidth, w.clientheight});
+}
+
+// The box of the window's pixels painted on its playfields since the last
+// call; empty when nothing was.
+Rect paintedbox(const Window& w) {
+    Rect box;
+    for (Control* c : w.controls) {
+        if (c->kind != ControlKind::Playfield || !c->surface) continue;
+        int x0, y0, x1, y1;
+        if (!takepainted(*c->surface, x0, y0, x1, y1)) continue;
+        // Where the playfield lies in the window, through its parents.
+        int px = 0, py = 0;
+        for (const Control* p = c->parent; p; p = p->parent) {
+            px += leftof(*p);
+            py += topof(*p);
+        }
+        Rect at = boxof(*c, px, py);
+        box = unite(box, intersect(at, {at.x0 + x0, at.y0 + y0, at.x0 + x1, at.y0 + y1}));
+    }
+    return intersect(box, {0, 0, w.clientwidth, w.clientheight});
 }
 
 Window* windowofid(Uint32 id) {
@@ -315,6 +549,7 @@ Uint64 refreshinterval() {
     if (ms == 0) {
         SDL_DisplayMode mode;
         int hz = 60;
+        std::lock_guard v(videolock());
         if (SDL_GetCurrentDisplayMode(0, &mode) == 0 && mode.refresh_rate > 0)
             hz = mode.refresh_rate;
         ms = std::max<Uint64>(1, Uint64(1000 / hz));
@@ -341,14 +576,22 @@ void gaugechanges(Window& w) {
 void repaint(Window& w, Uint64 now) {
     Native* n = nativeof(w);
     if (!n || !n->renderer) return;
-    std::size_t look = lookof(w);
-    if (look != n->shownlook || n->dirty) {
-        double start = tracing ? msrunning() : 0;
-        presentpicture(w, composewindow(w));
-        n->shownlook = look;
+    // Only what changed is composed again and handed over: what was painted
+    // on a playfield, and where a control changed.
+    Rect box = unite(paintedbox(w), changedbox(w, *n));
+    if (n->dirty || n->composed.width != w.clientwidth || n->composed.height != w.clientheight)
+        box = {0, 0, w.clientwidth, w.clientheight};
+    if (!box.empty()) {
+        double start = msrunning();
+        composebox(n->composed, w, box);
+        handover(*n, box);
+        n->dirty = false;
+        double us = (msrunning() - start) * 1000;
+        ++presenttally.presents;
+        presenttally.microseconds += us;
         if (tracing)
-            std::fprintf(stderr, "zoff-trace %.3f present \"%s\" %.1f us\n", start,
-                         w.caption.c_str(), (msrunning() - start) * 1000);
+            std::fprintf(stderr, "zoff-trace %.3f present \"%s\" %.1f us %dx%d\n", start,
+                         w.caption.c_str(), us, box.x1 - box.x0, box.y1 - box.y0);
     }
     n->lastpresent = now;
 }
@@ -498,6 +741,8 @@ void startvideo() {
         }
     }
     musicwindowevent = SDL_RegisterEvents(1);
+    std::thread(presenterloop).detach();
+    presenter().started = true;
     startpads();
 }
 
@@ -518,10 +763,7 @@ void addcontrol(Window& w, Control& c) {
 
 Picture composewindow(const Window& w) {
     Picture p;
-    p.width = w.clientwidth;
-    p.height = w.clientheight;
-    p.pixels.assign(size_t(p.width) * p.height, std::uint32_t(w.backcolor));
-    drawchildren(p, w, nullptr, 0, 0, {0, 0, p.width, p.height});
+    composebox(p, w, {0, 0, w.clientwidth, w.clientheight});
     return p;
 }
 
@@ -551,7 +793,8 @@ Viewport fitpicture(int outw, int outh, int picw, int pich) {
 namespace {
 
 // The window's size as the system counts it (mouse positions) and its
-// drawable size in pixels (larger on HiDPI screens); false without a renderer.
+// drawable size in pixels (larger on HiDPI screens); false without a
+// renderer. With the video lock held.
 bool windowsizes(const Native* n, int& ww, int& wh, int& ow, int& oh) {
     if (!n || !n->window || !n->renderer) return false;
     SDL_GetWindowSize(n->window, &ww, &wh);
@@ -563,7 +806,12 @@ bool windowsizes(const Native* n, int& ww, int& wh, int& ow, int& oh) {
 
 bool windowpoint(const Window& w, int x, int y, int& px, int& py) {
     int ww, wh, ow, oh;
-    if (!windowsizes(nativeof(w), ww, wh, ow, oh)) {
+    bool sized;
+    {
+        std::lock_guard v(videolock());
+        sized = windowsizes(nativeof(w), ww, wh, ow, oh);
+    }
+    if (!sized) {
         px = x;
         py = y;
     } else {
@@ -583,6 +831,7 @@ bool fullscreenkey(Window& w, int sdlkey, int sdlmod, bool repeat) {
     if (repeat) return true; // a held key's repeats change nothing more
     fullscreen = !fullscreen;
     if (Native* n = nativeof(w); n && n->window) {
+        std::lock_guard v(videolock());
         SDL_SetWindowFullscreen(n->window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
         n->dirty = true;
     }
@@ -592,22 +841,55 @@ bool fullscreenkey(Window& w, int sdlkey, int sdlmod, bool repeat) {
 void presentpicture(Window& w, const Picture& p) {
     Native* n = nativeof(w);
     if (!n || !n->texture || p.width != w.clientwidth || p.height != w.clientheight) return;
-    SDL_UpdateTexture(n->texture, nullptr, p.pixels.data(), p.width * 4);
-    int ww, wh, ow, oh;
-    if (windowsizes(n, ww, wh, ow, oh)) {
-        Viewport v = fitpicture(ow, oh, p.width, p.height);
-        bool sharp = v.width % p.width == 0 && v.height % p.height == 0;
-        SDL_SetTextureScaleMode(n->texture, sharp ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
-        SDL_SetRenderDrawColor(n->renderer, 0, 0, 0, 255);
-        SDL_RenderClear(n->renderer); // the bars
-        SDL_Rect dst{v.x, v.y, v.width, v.height};
-        SDL_RenderCopy(n->renderer, n->texture, nullptr, &dst);
-    } else {
-        SDL_RenderCopy(n->renderer, n->texture, nullptr, nullptr);
-    }
-    SDL_RenderPresent(n->renderer);
+    n->composed = p;
+    handover(*n, {0, 0, p.width, p.height});
     n->dirty = false;
 }
+
+namespace {
+
+// The presenter puts a window's picture on the screen, scaled to fit the
+// window as it is now. With the video lock held.
+void show(Native& n, Rect box) {
+    const Picture& p = n.showing;
+    if (!n.texture || p.pixels.empty()) return;
+    box = intersect(box, {0, 0, p.width, p.height});
+    if (!box.empty()) {
+        SDL_Rect r{box.x0, box.y0, box.x1 - box.x0, box.y1 - box.y0};
+        SDL_UpdateTexture(n.texture, &r, &p.pixels[size_t(box.y0) * p.width + box.x0], p.width * 4);
+    }
+    int ww, wh, ow, oh;
+    if (windowsizes(&n, ww, wh, ow, oh)) {
+        Viewport v = fitpicture(ow, oh, p.width, p.height);
+        bool sharp = v.width % p.width == 0 && v.height % p.height == 0;
+        SDL_SetTextureScaleMode(n.texture, sharp ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+        SDL_SetRenderDrawColor(n.renderer, 0, 0, 0, 255);
+        SDL_RenderClear(n.renderer); // the bars
+        SDL_Rect dst{v.x, v.y, v.width, v.height};
+        SDL_RenderCopy(n.renderer, n.texture, nullptr, &dst);
+    } else {
+        SDL_RenderCopy(n.renderer, n.texture, nullptr, nullptr);
+    }
+    SDL_RenderPresent(n.renderer);
+}
+
+// The presenter's part of closing a window: its renderer and texture go, and
+// a picture still waiting for it is dropped.
+void droprenderer(Native& n) {
+    {
+        std::lock_guard lk(presenter().handoff);
+        auto& q = presenter().waiting;
+        q.erase(std::remove(q.begin(), q.end(), &n), q.end());
+        n.haspending = false;
+    }
+    std::lock_guard v(videolock());
+    if (n.texture) SDL_DestroyTexture(n.texture);
+    if (n.renderer) SDL_DestroyRenderer(n.renderer);
+    n.texture = nullptr;
+    n.renderer = nullptr;
+}
+
+} // namespace
 
 // How many times larger a new window opens on a dense screen where the system
 // does not scale windows itself (X11 counts in pixels): the desktop's scale
@@ -655,28 +937,43 @@ void showwindow(Window& w) {
         n = new Native;
         w.native = n;
         // The window may be resized and maximised: the picture is scaled to fit.
+        // It is made for OpenGL where there is OpenGL, so that the renderer
+        // need not make it again on the presenter thread.
         Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
         if (fullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-        n->window = SDL_CreateWindow(w.caption.c_str(), w.left, w.top, w.clientwidth,
-                                     w.clientheight, flags);
-        if (n->window) {
-            SDL_SetWindowData(n->window, "zoff", &w);
-            if (w.icon) seticon(n->window, *w.icon);
-            // Never wait for the display: the frame loop paces itself.
-            n->renderer = SDL_CreateRenderer(n->window, -1, 0);
-            if (!n->renderer)
-                n->renderer = SDL_CreateRenderer(n->window, -1, SDL_RENDERER_SOFTWARE);
+        {
+            std::lock_guard v(videolock());
+            n->window = SDL_CreateWindow(w.caption.c_str(), w.left, w.top, w.clientwidth,
+                                         w.clientheight, flags | SDL_WINDOW_OPENGL);
+            if (!n->window)
+                n->window = SDL_CreateWindow(w.caption.c_str(), w.left, w.top, w.clientwidth,
+                                             w.clientheight, flags);
+            if (n->window) {
+                SDL_SetWindowData(n->window, "zoff", &w);
+                if (w.icon) seticon(n->window, *w.icon);
+            }
         }
-        if (n->renderer) {
-            int f = densityfactor(n->window, n->renderer, w.clientwidth, w.clientheight);
-            if (f > 1) SDL_SetWindowSize(n->window, w.clientwidth * f, w.clientheight * f);
+        int f = 1;
+        if (n->window)
+            onpresenter([n, &w, &f] {
+                std::lock_guard v(videolock());
+                // Never wait for the display: the frame loop paces itself.
+                n->renderer = SDL_CreateRenderer(n->window, -1, 0);
+                if (!n->renderer)
+                    n->renderer = SDL_CreateRenderer(n->window, -1, SDL_RENDERER_SOFTWARE);
+                if (!n->renderer) return;
+                f = densityfactor(n->window, n->renderer, w.clientwidth, w.clientheight);
+                n->texture =
+                    SDL_CreateTexture(n->renderer, SDL_PIXELFORMAT_XBGR8888,
+                                      SDL_TEXTUREACCESS_STREAMING, w.clientwidth, w.clientheight);
+            });
+        if (f > 1) {
+            std::lock_guard v(videolock());
+            SDL_SetWindowSize(n->window, w.clientwidth * f, w.clientheight * f);
         }
-        if (n->renderer)
-            n->texture =
-                SDL_CreateTexture(n->renderer, SDL_PIXELFORMAT_XBGR8888,
-                                  SDL_TEXTUREACCESS_STREAMING, w.clientwidth, w.clientheight);
     }
     if (n->window) {
+        std::lock_guard v(videolock());
         SDL_SetWindowTitle(n->window, w.caption.c_str());
         SDL_SetWindowPosition(n->window, w.left, w.top);
         SDL_ShowWindow(n->window);
@@ -696,17 +993,20 @@ void unloadwindow(Window& w) {
     if (focus == &w) focus = shown.empty() ? nullptr : shown.back();
     Native* n = nativeof(w);
     if (!n) return;
-    if (n->texture) SDL_DestroyTexture(n->texture);
-    if (n->renderer) SDL_DestroyRenderer(n->renderer);
-    if (n->window) SDL_DestroyWindow(n->window);
+    onpresenter([n] { droprenderer(*n); });
+    if (n->window) {
+        std::lock_guard v(videolock());
+        SDL_DestroyWindow(n->window);
+    }
     delete n;
     w.native = nullptr;
 }
 
 void doevents() {
     startvideo();
+    pumpevents();
     SDL_Event e;
-    while (SDL_PollEvent(&e)) handle(e);
+    while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) handle(e);
     // Handlers may show and unload windows: walk the list by index.
     for (std::size_t i = 0; i < shown.size(); ++i) gaugechanges(*shown[i]);
     Uint64 now = SDL_GetTicks64();
@@ -716,8 +1016,50 @@ void doevents() {
     }
 }
 
+Picture shownpicture(Window& w) {
+    Native* n = nativeof(w);
+    if (!n || !n->renderer) return {};
+    Presenter& pr = presenter();
+    std::unique_lock lk(pr.handoff);
+    pr.jobdone.wait(lk, [n] { return !n->haspending; });
+    return n->showing;
+}
+
+PresentStats presentstats() {
+    PresentStats s = presenttally;
+    std::lock_guard lk(presenter().handoff);
+    s.shown = presenter().stats.shown;
+    s.showmicroseconds = presenter().stats.showmicroseconds;
+    return s;
+}
+
+bool nextevent(SDL_Event& e, int waitms) {
+    startvideo();
+    Uint64 until = SDL_GetTicks64() + Uint64(std::max(waitms, 0));
+    for (;;) {
+        {
+            std::lock_guard v(videolock());
+            SDL_PumpEvents();
+        }
+        if (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) return true;
+        if (SDL_GetTicks64() >= until) return false;
+        SDL_Delay(5);
+    }
+}
+
 void endprogram() {
     std::fflush(nullptr);
+    // The renderers go on the thread that made them; then SDL stops, with
+    // the presenter shut out of it for good.
+    if (presenter().started) {
+        std::vector<Native*> natives;
+        for (Window* w : shown)
+            if (Native* n = nativeof(*w)) natives.push_back(n);
+        onpresenter([&natives] {
+            for (Native* n : natives) droprenderer(*n);
+        });
+        videolock().lock();
+    }
     SDL_Quit();
     std::_Exit(0);
 }
@@ -735,6 +1077,7 @@ void injectclick(Window& w, int px, int py, int button) {
     // A client-area pixel to the point of the window where it is shown now.
     e.button.x = px;
     e.button.y = py;
+    std::lock_guard v(videolock()); // the renderer's event watch reads it
     int ww, wh, ow, oh;
     if (windowsizes(n, ww, wh, ow, oh)) {
         Viewport v = fitpicture(ow, oh, w.clientwidth, w.clientheight);
@@ -753,6 +1096,7 @@ void injectclick(Window& w, int px, int py, int button) {
 void sizewindow(Window& w, int width, int height) {
     Native* n = nativeof(w);
     if (!w.shown || !n || !n->window) return;
+    std::lock_guard v(videolock());
     SDL_SetWindowSize(n->window, width, height);
     n->dirty = true;
 }

@@ -85,6 +85,20 @@ void unloadwindow(Window& w);
 void doevents();
 // Composes a window's controls into one client-area picture (what is shown).
 Picture composewindow(const Window& w);
+// How often the shown windows were presented since the program started: the
+// main thread's part (composing the picture and handing it over) and the
+// presenter thread's (handing it to SDL and the screen), with their times.
+// A picture handed over while one waits replaces it, so shown <= presents.
+struct PresentStats {
+    long presents = 0;
+    double microseconds = 0;
+    long shown = 0;
+    double showmicroseconds = 0;
+};
+PresentStats presentstats();
+// What the presenter put on the screen for a window last, once it has shown
+// everything handed over; empty for a window with nothing on a screen.
+Picture shownpicture(Window& w);
 // Ends the program at once, with status 0.
 [[noreturn]] void endprogram();
 // Queues a mouse-down and mouse-up at a client-area pixel of a shown window,
@@ -110,9 +124,11 @@ void startvideo();
 bool screenshown();
 // The shown window that has the keyboard focus (the last one shown), or nullptr.
 Window* activewindow();
-// Puts a picture of the client area's size on the screen at once, scaled to
-// fit the window as it is now.
+// Hands a picture of the client area's size to the presenter, which puts it
+// on the screen as soon as it can, scaled to fit the window as it is then.
 void presentpicture(Window& w, const Picture& p);
+// Takes the next event into e, waiting up to waitms for one; false when none came.
+bool nextevent(union SDL_Event& e, int waitms);
 // Maps a point of a shown window, as the system reports mouse positions, to a
 // pixel of its client-area picture; false on the black bars around it.
 bool windowpoint(const Window& w, int x, int y, int& px, int& py);
