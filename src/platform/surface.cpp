@@ -23,25 +23,47 @@ Sheet makesheet(Picture picture, int cols) {
 
 namespace {
 
-// Notes pixels x0..x1 - 1 by y0..y1 - 1 as painted (already clipped).
+PixelBox unite(const PixelBox& a, const PixelBox& b) {
+    return {std::min(a.x0, b.x0), std::min(a.y0, b.y0), std::max(a.x1, b.x1), std::max(a.y1, b.y1)};
+}
+
+long area(const PixelBox& b) {
+    return long(b.x1 - b.x0) * (b.y1 - b.y0);
+}
+
+// Notes pixels x0..x1 - 1 by y0..y1 - 1 as painted (already clipped). A box
+// that overlaps or touches a noted one joins it; with no room left, the new
+// box joins the one that grows least by it.
 void painted(Surface& s, int x0, int y0, int x1, int y1) {
-    if (x0 >= x1 || y0 >= y1) return;
-    if (s.paintedx0 >= s.paintedx1 || s.paintedy0 >= s.paintedy1) {
-        s.paintedx0 = x0, s.paintedy0 = y0, s.paintedx1 = x1, s.paintedy1 = y1;
+    PixelBox b{x0, y0, x1, y1};
+    if (b.empty()) return;
+    for (int i = 0; i < s.npainted; ++i) {
+        PixelBox& p = s.painted[i];
+        if (b.x0 <= p.x1 && p.x0 <= b.x1 && b.y0 <= p.y1 && p.y0 <= b.y1) {
+            p = unite(p, b);
+            return;
+        }
+    }
+    if (s.npainted < maxpainted) {
+        s.painted[s.npainted++] = b;
         return;
     }
-    s.paintedx0 = std::min(s.paintedx0, x0);
-    s.paintedy0 = std::min(s.paintedy0, y0);
-    s.paintedx1 = std::max(s.paintedx1, x1);
-    s.paintedy1 = std::max(s.paintedy1, y1);
+    int best = 0;
+    long growth = -1;
+    for (int i = 0; i < s.npainted; ++i) {
+        long g = area(unite(s.painted[i], b)) - area(s.painted[i]);
+        if (growth < 0 || g < growth) best = i, growth = g;
+    }
+    s.painted[best] = unite(s.painted[best], b);
 }
 
 } // namespace
 
-bool takepainted(Surface& s, int& x0, int& y0, int& x1, int& y1) {
-    x0 = s.paintedx0, y0 = s.paintedy0, x1 = s.paintedx1, y1 = s.paintedy1;
-    s.paintedx0 = s.paintedy0 = s.paintedx1 = s.paintedy1 = 0;
-    return x0 < x1 && y0 < y1;
+int takepainted(Surface& s, PixelBox out[maxpainted]) {
+    int n = s.npainted;
+    for (int i = 0; i < n; ++i) out[i] = s.painted[i];
+    s.npainted = 0;
+    return n;
 }
 
 void makesurface(Surface& s, int w, int h, Long c) {
@@ -50,7 +72,7 @@ void makesurface(Surface& s, int w, int h, Long c) {
     s.pixels.assign(size_t(w) * h, std::uint32_t(c));
     s.scalewidth = w;
     s.scaleheight = h;
-    s.paintedx0 = s.paintedy0 = s.paintedx1 = s.paintedy1 = 0;
+    s.npainted = 0;
     painted(s, 0, 0, w, h);
     ++s.changes;
 }

@@ -24,6 +24,13 @@ struct Sheet {
 };
 Sheet makesheet(Picture picture, int cols);
 
+// Pixels x0 to x1 - 1 across and y0 to y1 - 1 down; none when empty.
+struct PixelBox {
+    int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    bool empty() const { return x0 >= x1 || y0 >= y1; }
+};
+constexpr int maxpainted = 6;
+
 // A drawing surface that keeps everything painted on it. Positions are in the
 // user scale (ScaleWidth by ScaleHeight units over the inner size); one
 // playfield unit is 42 x 46 pixels at the game's size.
@@ -38,14 +45,16 @@ struct Surface {
     bool autoredraw = false;
     int left = 0, top = 0;     // place in its window, in twips (the shake moves left)
     std::uint64_t changes = 0; // counts drawing operations
-    // The pixels painted since a window last took them (takepainted): columns
-    // paintedx0 to paintedx1 - 1, rows paintedy0 to paintedy1 - 1; none when empty.
-    int paintedx0 = 0, paintedy0 = 0, paintedx1 = 0, paintedy1 = 0;
+    // The pixels painted since a window last took them (takepainted), in a
+    // few boxes: a painting far from the others starts a box of its own.
+    PixelBox painted[maxpainted];
+    int npainted = 0;
 };
 
-// The box of pixels painted since the last call (false when none), which the
-// window showing the surface puts on the screen again; it starts afresh.
-bool takepainted(Surface& s, int& x0, int& y0, int& x1, int& y1);
+// The boxes of pixels painted since the last call, which the window showing
+// the surface puts on the screen again: how many (up to maxpainted) are put
+// into out; the surface starts afresh.
+int takepainted(Surface& s, PixelBox out[maxpainted]);
 
 // Makes a surface of w x h pixels filled with colour c, scaled 1 unit per pixel.
 void makesurface(Surface& s, int w, int h, Long c);

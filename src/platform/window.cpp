@@ -298,6 +298,7 @@ struct Native {
     };
     std::vector<Seen> seen;
     Long seenback = -1;
+    std::vector<Rect> damage;                  // what the present being made composes again
     bool dirty = true;                         // present again even if the look did not change
     Uint64 lastpresent = 0;                    // SDL ticks of the last present
     Control* pressed = nullptr;                // where the last mouse button went down
@@ -331,8 +332,8 @@ double msrunning() {
 // milliseconds for the next frame).
 
 struct Presenter {
-    std::mutex video;   // SDL's video calls, one thread at a time
-    std::mutex handoff; // guards everything below
+    std::mutex video;                      // SDL's video calls, one thread at a time
+    std::mutex handoff;                    // guards everything below
     std::condition_variable wake, jobdone; // jobdone: a job or a present finished
     struct Job {
         std::function<void()> run;
@@ -379,12 +380,16 @@ void copybox(Picture& to, const Picture& from, Rect box) {
                     size_t(box.x1 - box.x0) * sizeof(std::uint32_t));
 }
 
-// Hands the box of a window's composed picture over to the presenter.
-void handover(Native& n, Rect box) {
+// Hands boxes of a window's composed picture over to the presenter.
+void handover(Native& n, const std::vector<Rect>& boxes) {
     Presenter& pr = presenter();
     std::lock_guard lk(pr.handoff);
-    copybox(n.pending, n.composed, box);
-    n.pendingbox = n.haspending ? unite(n.pendingbox, box) : box;
+    Rect all;
+    for (const Rect& box : boxes) {
+        copybox(n.pending, n.composed, box);
+        all = unite(all, box);
+    }
+    n.pendingbox = n.haspending ? unite(n.pendingbox, all) : all;
     if (!n.haspending) {
         n.haspending = true;
         pr.waiting.push_back(&n);
@@ -509,14 +514,14 @@ Rect changedbox(const Window& w, Native& n) {
     return intersect(changed, {0, 0, w.clientwidth, w.clientheight});
 }
 
-// The box of the window's pixels painted on its playfields since the last
-// call; empty when nothing was.
-Rect paintedbox(const Window& w) {
-    Rect box;
+// Adds the boxes of the window's pixels painted on its playfields since the
+// last call to out.
+void paintedboxes(const Window& w, std::vector<Rect>& out) {
     for (Control* c : w.controls) {
         if (c->kind != ControlKind::Playfield || !c->surface) continue;
-        int x0, y0, x1, y1;
-        if (!takepainted(*c->surface, x0, y0, x1, y1)) continue;
+        PixelBox painted[maxpainted];
+        int k = takepainted(*c->surface, painted);
+        if (k == 0) continue;
         // Where the playfield lies in the window, through its parents.
         int px = 0, py = 0;
         for (const Control* p = c->parent; p; p = p->parent) {
@@ -524,9 +529,13 @@ Rect paintedbox(const Window& w) {
             py += topof(*p);
         }
         Rect at = boxof(*c, px, py);
-        box = unite(box, intersect(at, {at.x0 + x0, at.y0 + y0, at.x0 + x1, at.y0 + y1}));
+        Rect clip = intersect(at, {0, 0, w.clientwidth, w.clientheight});
+        for (int i = 0; i < k; ++i) {
+            const PixelBox& b = painted[i];
+            Rect r = intersect(clip, {at.x0 + b.x0, at.y0 + b.y0, at.x0 + b.x1, at.y0 + b.y1});
+            if (!r.empty()) out.push_back(r);
+        }
     }
-    return intersect(box, {0, 0, w.clientwidth, w.clientheight});
 }
 
 Window* windowofid(Uint32 id) {
@@ -576,22 +585,30 @@ void gaugechanges(Window& w) {
 void repaint(Window& w, Uint64 now) {
     Native* n = nativeof(w);
     if (!n || !n->renderer) return;
-    // Only what changed is composed again and handed over: what was painted
+    // Only what changed is composed again and handed over: the boxes painted
     // on a playfield, and where a control changed.
-    Rect box = unite(paintedbox(w), changedbox(w, *n));
+    std::vector<Rect>& boxes = n->damage;
+    boxes.clear();
+    paintedboxes(w, boxes);
+    if (Rect changed = changedbox(w, *n); !changed.empty()) boxes.push_back(changed);
     if (n->dirty || n->composed.width != w.clientwidth || n->composed.height != w.clientheight)
-        box = {0, 0, w.clientwidth, w.clientheight};
-    if (!box.empty()) {
+        boxes.assign(1, {0, 0, w.clientwidth, w.clientheight});
+    if (!boxes.empty()) {
         double start = msrunning();
-        composebox(n->composed, w, box);
-        handover(*n, box);
+        long pixels = 0;
+        for (const Rect& box : boxes) {
+            composebox(n->composed, w, box);
+            pixels += long(box.x1 - box.x0) * (box.y1 - box.y0);
+        }
+        handover(*n, boxes);
         n->dirty = false;
         double us = (msrunning() - start) * 1000;
         ++presenttally.presents;
         presenttally.microseconds += us;
         if (tracing)
-            std::fprintf(stderr, "zoff-trace %.3f present \"%s\" %.1f us %dx%d\n", start,
-                         w.caption.c_str(), us, box.x1 - box.x0, box.y1 - box.y0);
+            std::fprintf(stderr,
+                         "zoff-trace %.3f present \"%s\" %.1f us, %ld pixels in %zu boxes\n", start,
+                         w.caption.c_str(), us, pixels, boxes.size());
     }
     n->lastpresent = now;
 }
@@ -842,7 +859,7 @@ void presentpicture(Window& w, const Picture& p) {
     Native* n = nativeof(w);
     if (!n || !n->texture || p.width != w.clientwidth || p.height != w.clientheight) return;
     n->composed = p;
-    handover(*n, {0, 0, p.width, p.height});
+    handover(*n, {{0, 0, p.width, p.height}});
     n->dirty = false;
 }
 
