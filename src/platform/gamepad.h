@@ -1,6 +1,7 @@
 // Game controllers. The first pad connected plays player 1, the second player 2:
 // the d-pad and the left stick hold that player's direction keys, the south
-// face button his drop key, and Start presses Pause. Pads may come and go.
+// face button his drop key, and Start presses Pause. Pads may come and go: a
+// pad pulled out frees its player, and the next pad takes the lowest free one.
 #pragma once
 
 union SDL_Event;
