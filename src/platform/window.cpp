@@ -310,7 +310,16 @@ struct Native {
 // written to standard error with its time since the program started, for
 // measuring start-up and the cost and rate of presents.
 const auto programstart = std::chrono::steady_clock::now();
-const bool tracing = std::getenv("ZOFF_TRACE") != nullptr;
+// The first line gives the moment the program started on the system's clock
+// (milliseconds since 1970), so that a measurement from outside can join on.
+const bool tracing = [] {
+    if (!std::getenv("ZOFF_TRACE")) return false;
+    double epoch = std::chrono::duration<double, std::milli>(
+                       std::chrono::system_clock::now().time_since_epoch())
+                       .count();
+    std::fprintf(stderr, "zoff-trace 0.000 start %.3f\n", epoch);
+    return true;
+}();
 PresentStats presenttally; // the main thread's half of the figures
 
 double msrunning() {
