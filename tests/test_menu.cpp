@@ -369,6 +369,26 @@ TEST(Menu, GameChoiceHandsOverWithSettingsAndMusicInOrder) {
     gamewindowload = Form1_Load;
 }
 
+// The player moved and enlarged the menu: the game window takes its place and size.
+TEST(Menu, GameWindowOpensWhereAndAsLargeAsTheMenuWas) {
+    openmenu();
+    sizewindow(Form2, 1592, 1182);
+    doevents();
+    gamewindowload = [] { startup(5); };
+    click(oneplayer);
+    int left = 0, top = 0, width = 0, height = 0;
+    ASSERT_TRUE(windowplace(Form1, left, top, width, height));
+    EXPECT_EQ(left, 114);
+    EXPECT_EQ(top, 88);
+    EXPECT_EQ(width, 1592);
+    EXPECT_EQ(height, 1182);
+    // Its picture stays the design's size, scaled on the screen.
+    EXPECT_EQ(composewindow(Form1).width, 796);
+    unloadwindow(Form1);
+    Form1.openwidth = Form1.openheight = 0;
+    gamewindowload = Form1_Load;
+}
+
 TEST(HighScores, OpensClosesWithGuardsAndHidesTheTitle) {
     openmenu();
     click(highscores);

@@ -151,6 +151,14 @@ void placeatmenu(Window& game) {
     if (!Form2.shown) return;
     game.left = Form2.left;
     game.top = Form2.top;
+    // Where the player moved the menu to, as large as he made it.
+    int left, top, width, height;
+    if (windowplace(Form2, left, top, width, height)) {
+        game.left = left;
+        game.top = top;
+        game.openwidth = width;
+        game.openheight = height;
+    }
 }
 
 void unloadmenu() {

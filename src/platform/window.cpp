@@ -993,7 +993,10 @@ void showwindow(Window& w) {
                     SDL_CreateTexture(n->renderer, SDL_PIXELFORMAT_XBGR8888,
                                       SDL_TEXTUREACCESS_STREAMING, w.clientwidth, w.clientheight);
             });
-        if (f > 1) {
+        if (n->window && w.openwidth > 0 && w.openheight > 0) {
+            std::lock_guard v(videolock());
+            SDL_SetWindowSize(n->window, w.openwidth, w.openheight);
+        } else if (f > 1) {
             std::lock_guard v(videolock());
             SDL_SetWindowSize(n->window, w.clientwidth * f, w.clientheight * f);
         }
@@ -1125,6 +1128,15 @@ void sizewindow(Window& w, int width, int height) {
     std::lock_guard v(videolock());
     SDL_SetWindowSize(n->window, width, height);
     n->dirty = true;
+}
+
+bool windowplace(const Window& w, int& left, int& top, int& width, int& height) {
+    Native* n = nativeof(w);
+    if (!w.shown || !n || !n->window) return false;
+    std::lock_guard v(videolock());
+    SDL_GetWindowPosition(n->window, &left, &top);
+    SDL_GetWindowSize(n->window, &width, &height);
+    return true;
 }
 
 bool fullscreenshown() {

@@ -59,6 +59,9 @@ struct Window {
     std::string caption;
     int left = 0, top = 0;                     // screen position, pixels
     int clientwidth = 796, clientheight = 591; // pixels
+    // The size it opens at on the screen, its picture scaled to fit; 0: the
+    // picture's own size (larger on a dense screen).
+    int openwidth = 0, openheight = 0;
     Long backcolor = 0;
     bool shown = false;
     // Controls in design order. Layering: frames, the playfield and platform
@@ -107,6 +110,9 @@ void injectclick(Window& w, int px, int py, int button = 1);
 // Resizes a shown window on the screen, as dragging its border would; its
 // picture is scaled to fit.
 void sizewindow(Window& w, int width, int height);
+// Where a shown window is on the screen now and its size there (the player
+// may have moved and resized it); false for a window not shown.
+bool windowplace(const Window& w, int& left, int& top, int& width, int& height);
 // Whether the windows fill the screen (F11 and Alt+Enter switch it).
 bool fullscreenshown();
 // Queues a key going down and up again (virtual-key code) and the character it
