@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <iterator>
 
+#include "benchgame.h"
 #include "game/startup.h"
 #include "platform/clock.h"
 #include "state/state.h"
@@ -36,14 +37,7 @@ void topup() {
 }
 
 void BM_FrameWithBombs(benchmark::State& st) {
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    resetstate();
-    setdefaultsettings();
-    gamespeed = 20;
-    players = 2;
-    simulateclock(0);
-    startup(1, 0);
+    startbenchgame(2, 0);
     long fires = 0, frames = 0;
     for (auto _ : st) {
         topup();

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "benchgame.h"
 #include "game/startup.h"
 #include "platform/clock.h"
 #include "state/state.h"
@@ -26,14 +27,7 @@ const scene scenes[] = {
 
 void BM_Frame(benchmark::State& st) {
     const scene& s = scenes[st.range(0)];
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    resetstate();
-    setdefaultsettings();
-    gamespeed = 20;
-    players = s.players;
-    simulateclock(0);
-    startup(1, s.level);
+    startbenchgame(s.players, s.level);
     s.setup();
     st.SetLabel(s.name);
     for (auto _ : st) framepasses();

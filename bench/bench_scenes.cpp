@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "benchgame.h"
 #include "game/popups.h"
 #include "game/startup.h"
 #include "platform/clock.h"
@@ -16,17 +17,6 @@
 #include "state/state.h"
 
 namespace {
-
-void startgame(Integer nplayers, Integer firstlevel) {
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    resetstate();
-    setdefaultsettings();
-    gamespeed = 20;
-    players = nplayers;
-    simulateclock(0);
-    startup(1, firstlevel);
-}
 
 void report(benchmark::State& st) {
     st.counters["fps"] = benchmark::Counter(double(st.iterations()), benchmark::Counter::kIsRate);
@@ -42,7 +32,7 @@ void keepalive() {
 }
 
 void BM_FrameIdle(benchmark::State& st) {
-    startgame(1, 0);
+    startbenchgame(1, 0);
     for (auto _ : st) {
         keepalive();
         framepasses();
@@ -66,7 +56,7 @@ std::vector<squarexy> groundin(int from, int to) {
 void BM_FrameBusy(benchmark::State& st) {
     // Level 20: a random board with 20 enemies. Fires burn in the upper rows,
     // bombs tick in the lower ones, out of each other's way.
-    startgame(2, 20);
+    startbenchgame(2, 20);
     std::vector<squarexy> firesquares = groundin(0, 5), bombsquares = groundin(8, 12),
                           anywhere = groundin(0, 12);
     for (int k = 0; k < 16 && k < int(bombsquares.size()); ++k) {
@@ -112,7 +102,7 @@ void BM_FrameBusy(benchmark::State& st) {
 }
 
 void BM_FrameBoltSweep(benchmark::State& st) {
-    startgame(1, 0);
+    startbenchgame(1, 0);
     auto startbolt = [] {
         bolting = 1;
         boltx = 0;

@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 
+#include "benchgame.h"
 #include "game/form1.h"
 #include "game/startup.h"
 #include "platform/clock.h"
@@ -18,18 +19,8 @@
 
 namespace {
 
-void startgame() {
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    resetstate();
-    setdefaultsettings();
-    players = 2;
-    simulateclock(0);
-    startup(1, 0);
-}
-
 void BM_ComposeWholeGameWindow(benchmark::State& st) {
-    startgame();
+    startbenchgame(2, 0);
     for (auto _ : st) benchmark::DoNotOptimize(composewindow(Form1));
 }
 
@@ -37,7 +28,7 @@ void BM_ComposeWholeGameWindow(benchmark::State& st) {
 // 15) with both players walking, then the events pass that composes what
 // they painted and hands it over.
 void BM_PresentDuringPlay(benchmark::State& st) {
-    startgame();
+    startbenchgame(2, 0);
     injectkeystate(39, true);
     injectkeystate(65, true);
     long frames = 0;
