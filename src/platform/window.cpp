@@ -483,15 +483,23 @@ std::size_t lookof(const Control& c) {
     return h;
 }
 
-// The pixels a control may draw on, in the window; empty when it or a parent is hidden.
-Rect reachof(const Control& c) {
-    int px = 0, py = 0;
+// The corner of a control's parent in the window, in twips, through all its
+// parents; false when one of them is hidden.
+bool parentcorner(const Control& c, int& px, int& py) {
+    px = py = 0;
+    bool seen = true;
     for (const Control* p = c.parent; p; p = p->parent) {
-        if (!p->visible) return {};
+        seen = seen && p->visible;
         px += leftof(*p);
         py += topof(*p);
     }
-    if (!c.visible || drawless(c)) return {};
+    return seen;
+}
+
+// The pixels a control may draw on, in the window; empty when it or a parent is hidden.
+Rect reachof(const Control& c) {
+    int px, py;
+    if (!parentcorner(c, px, py) || !c.visible || drawless(c)) return {};
     Rect box = boxof(c, px, py);
     if (c.kind == ControlKind::Image && c.picture)
         box = unite(box, {box.x0, box.y0, box.x0 + c.picture->width, box.y0 + c.picture->height});
@@ -531,12 +539,8 @@ void paintedboxes(const Window& w, std::vector<Rect>& out) {
         PixelBox painted[maxpainted];
         int k = takepainted(*c->surface, painted);
         if (k == 0) continue;
-        // Where the playfield lies in the window, through its parents.
-        int px = 0, py = 0;
-        for (const Control* p = c->parent; p; p = p->parent) {
-            px += leftof(*p);
-            py += topof(*p);
-        }
+        int px, py;
+        parentcorner(*c, px, py);
         Rect at = boxof(*c, px, py);
         Rect clip = intersect(at, {0, 0, w.clientwidth, w.clientheight});
         for (int i = 0; i < k; ++i) {
