@@ -622,6 +622,32 @@ TEST_F(WindowTest, ShownPictureFollowsEveryChange) {
     }
 }
 
+// A window whose place would hang it over the screen's edge opens on the
+// screen (1024 x 768 under the dummy driver), and one too large for it at the corner.
+TEST_F(WindowTest, WindowsOpenOnTheScreen) {
+    struct Case {
+        int left, top, width, height, wantleft, wanttop;
+    };
+    const Case cases[] = {
+        {114, 88, 0, 0, 114, 88},    // fits where it is
+        {600, 400, 0, 0, 228, 177},  // over the right and bottom edges
+        {-50, -20, 0, 0, 0, 0},      // over the left and top edges
+        {114, 88, 1592, 1182, 0, 0}, // larger than the screen
+    };
+    for (const Case& c : cases) {
+        w.left = c.left;
+        w.top = c.top;
+        w.openwidth = c.width;
+        w.openheight = c.height;
+        showwindow(w);
+        int left = 0, top = 0, width = 0, height = 0;
+        ASSERT_TRUE(windowplace(w, left, top, width, height));
+        EXPECT_EQ(left, c.wantleft) << c.left << "," << c.top;
+        EXPECT_EQ(top, c.wanttop) << c.left << "," << c.top;
+        unloadwindow(w);
+    }
+}
+
 // F11 and Alt+Enter switch fullscreen and never reach the game; Enter alone does.
 TEST_F(WindowTest, FullscreenKeysSwitchAndAreSwallowed) {
     std::vector<int> keys;

@@ -942,6 +942,24 @@ static int densityfactor(SDL_Window* win, SDL_Renderer* r, int width, int height
     return std::max(f, 1);
 }
 
+// Moves a place so that the window, opened there, lies on the screen's usable
+// part as far as it fits (a window made larger on a dense screen might
+// otherwise hang over its bottom edge).
+static void onscreen(SDL_Window* win, int& x, int& y) {
+    SDL_Rect room{};
+    SDL_Point at{x, y};
+    int display = 0;
+    for (int d = 0; d < SDL_GetNumVideoDisplays(); ++d) {
+        SDL_Rect b{};
+        if (SDL_GetDisplayBounds(d, &b) == 0 && SDL_PointInRect(&at, &b)) display = d;
+    }
+    if (SDL_GetDisplayUsableBounds(display, &room) != 0 || room.w <= 0 || room.h <= 0) return;
+    int w = 0, h = 0;
+    SDL_GetWindowSize(win, &w, &h);
+    x = std::max(room.x, std::min(x, room.x + room.w - w));
+    y = std::max(room.y, std::min(y, room.y + room.h - h));
+}
+
 // Gives a window its icon: the picture, with its ground colour of the top-left
 // pixel made transparent.
 static void seticon(SDL_Window* win, const Picture& p) {
@@ -1008,7 +1026,9 @@ void showwindow(Window& w) {
     if (n->window) {
         std::lock_guard v(videolock());
         SDL_SetWindowTitle(n->window, w.caption.c_str());
-        SDL_SetWindowPosition(n->window, w.left, w.top);
+        int x = w.left, y = w.top;
+        onscreen(n->window, x, y);
+        SDL_SetWindowPosition(n->window, x, y);
         SDL_ShowWindow(n->window);
         SDL_RaiseWindow(n->window);
     }
