@@ -49,6 +49,16 @@ struct WindowTest : ::testing::Test {
         addcontrol(w, c);
         return c;
     }
+    // A playfield showing s, made 100 x 50 red pixels (10 x 5 units) at (100, 60) of parent.
+    Control& playfield(Surface& s, Control* parent) {
+        makesurface(s, 100, 50, red);
+        setscale(s, 10, 5);
+        s.left = 100 * twipsperpixel;
+        s.top = 60 * twipsperpixel;
+        Control& pf = add(ControlKind::Playfield, 0, 0, 0, 0, parent);
+        pf.surface = &s;
+        return pf;
+    }
     Control& label(const std::string& text, int x, int y, int wd, int ht, Long colour,
                    Control* parent = nullptr) {
         Control& c = add(ControlKind::Label, x, y, wd, ht, parent);
@@ -223,12 +233,7 @@ TEST_F(WindowTest, PlayfieldStandsAtItsSurfaceAndUncoversItsParent) {
     Control& f = add(ControlKind::Frame, 0, 0, 400, 300);
     f.backcolor = grey;
     Surface s;
-    makesurface(s, 100, 50, red);
-    setscale(s, 10, 5);
-    s.left = 100 * twipsperpixel;
-    s.top = 60 * twipsperpixel;
-    Control& pf = add(ControlKind::Playfield, 0, 0, 0, 0, &f);
-    pf.surface = &s;
+    Control& pf = playfield(s, &f);
     Control& onpf = label("PAUSED", 0, 0, 100, 30, yellow, &pf);
     onpf.alignment = Align::Center;
     s.pixels[size_t(49) * 100 + 99] = blue; // the surface's bottom-right pixel
@@ -573,12 +578,7 @@ TEST_F(WindowTest, ShownPictureFollowsEveryChange) {
     f.caption = "Frame";
     f.backcolor = grey;
     Surface s;
-    makesurface(s, 100, 50, red);
-    setscale(s, 10, 5);
-    s.left = 100 * twipsperpixel;
-    s.top = 60 * twipsperpixel;
-    Control& pf = add(ControlKind::Playfield, 0, 0, 0, 0, &f);
-    pf.surface = &s;
+    Control& pf = playfield(s, &f);
     Control& onpf = label("PAUSED", 0, 0, 100, 30, yellow, &pf);
     Control& l = label("SCORE", 450, 20, 100, 30, white);
     Picture small = solid(20, 20, green), other = solid(30, 10, yellow);
